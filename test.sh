@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds Zomar and runs the whole test suite: once plain, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/packages.sh
+tools/ensure-packages.sh "${build_packages[@]}" "${test_packages[@]}"
+
+jobs=$(nproc)
+
+suite() {
+    local dir=$1
+    shift
+    echo "== $dir"
+    cmake -S . -B "$dir" -DBUILD_TESTING=ON "$@" >/dev/null
+    cmake --build "$dir" -j"$jobs"
+    ctest --test-dir "$dir" --output-on-failure -j"$jobs"
+}
+
+suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+ZOMAR_WALK_STEPS=100000 \
+    suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZOMAR_SANITIZE=address,undefined -DZOMAR_BENCHMARKS=OFF

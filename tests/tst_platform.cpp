@@ -1,0 +1,162 @@
+// The toolkit layer: number text, twips, and the small controls.
+#include "platform/colorlabel.h"
+#include "platform/numbertext.h"
+#include "platform/optionbutton.h"
+#include "platform/rectshape.h"
+#include "platform/twips.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace zomar;
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numberToText_data();
+    void numberToText();
+    void textToNumber();
+    void twips();
+    void colorLabelKeepsItsColour();
+    void colorLabelClicks();
+    void optionButtonAnywhere();
+    void rectShapePaints();
+};
+
+void TestPlatform::numberToText_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    const QLocale ru(QLocale::Russian, QLocale::Russia);
+    QTest::newRow("ru 4.7") << ru << 47 * 0.1 << "4,7";
+    QTest::newRow("ru 0.47") << ru << 47 * 0.01 << "0,47";
+    QTest::newRow("ru 0.01") << ru << 0.01 << "0,01";
+    QTest::newRow("ru 1e9") << ru << 1e9 << "1000000000";
+    QTest::newRow("ru 999e9") << ru << 999e9 << "999000000000";
+    QTest::newRow("ru 0") << ru << 0.0 << "0";
+    QTest::newRow("ru 15 digits") << ru << 123456.789012345678 << "123456.789012346";
+    QTest::newRow("C 4.7") << QLocale::c() << 47 * 0.1 << "4.7";
+    QTest::newRow("de grouping omitted") << QLocale(QLocale::German) << 1234567.5 << "1234567,5";
+    QTest::newRow("en grouping omitted") << QLocale(QLocale::English, QLocale::UnitedStates) << 1e6 << "1000000";
+}
+
+void TestPlatform::numberToText()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    // Fifteen significant digits; the test row writes them with a point.
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    QCOMPARE(NumberText(locale).toText(value), text);
+}
+
+void TestPlatform::textToNumber()
+{
+    const NumberText ru(QLocale(QLocale::Russian, QLocale::Russia));
+    QCOMPARE(ru.toNumber(QStringLiteral("4,7")), 4.7);
+    QCOMPARE(ru.toNumber(QStringLiteral("04")), 4.0);
+    QCOMPARE(ru.toNumber(QStringLiteral("999000000000")), 999e9);
+    QVERIFY(!ru.toNumber(QStringLiteral("10?")));
+    QVERIFY(!ru.toNumber(QString()));
+    QCOMPARE(ru.toText(7), QStringLiteral("7"));
+    // Every text written reads back as the number it stands for.
+    for (double v : {0.01, 0.47, 4.7, 990.0, 1e5, 2.2e6, 999e9})
+        QCOMPARE(*ru.toNumber(ru.toText(v)), v);
+}
+
+void TestPlatform::twips()
+{
+    QCOMPARE(twipsToPixels(0), 0);
+    QCOMPARE(twipsToPixels(15), 1);
+    QCOMPARE(twipsToPixels(3360), 224);
+    QCOMPARE(twipsToPixels(6612), 441); // 440.8
+    QCOMPARE(twipsToPixels(6096), 406); // 406.4
+    QCOMPARE(twipsToPixels(4215), 281);
+    QCOMPARE(twipsToPixels(-15), -1);
+    // Touching in twips, touching in pixels.
+    QCOMPARE(twipsRect(120, 0, 2655, 1575), QRect(8, 0, 177, 105));
+    QCOMPARE(twipsRect(216, 3108, 2436, 240), QRect(14, 207, 163, 16)); // 14.4 .. 176.8
+    const QRect a = twipsRect(100, 0, 107, 10);
+    const QRect b = twipsRect(207, 0, 50, 10);
+    QCOMPARE(a.right() + 1, b.left());
+}
+
+void TestPlatform::colorLabelKeepsItsColour()
+{
+    ColorLabel label;
+    QCOMPARE(label.backColor(), QColor(Qt::white));
+    for (const QColor &c : {QColor(255, 192, 128), QColor(128, 64, 64), QColor(0, 0, 0)}) {
+        label.setBackColor(c);
+        QCOMPARE(label.backColor(), c);
+        QCOMPARE(label.palette().color(QPalette::Window), c);
+    }
+    // What is read from one label and written to another is the same colour.
+    ColorLabel other;
+    other.setBackColor(label.backColor());
+    QCOMPARE(other.backColor(), label.backColor());
+}
+
+void TestPlatform::colorLabelClicks()
+{
+    ColorLabel label;
+    label.resize(17, 17);
+    label.show();
+    QSignalSpy clicked(&label, &ColorLabel::clicked);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QTest::mouseClick(&label, Qt::RightButton);
+    QCOMPARE(clicked.count(), 1);
+    // A press that is released outside the label is no click.
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(40, 8));
+    QCOMPARE(clicked.count(), 1);
+    // A release without a press on the label is no click either.
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(clicked.count(), 1);
+}
+
+void TestPlatform::optionButtonAnywhere()
+{
+    QWidget group;
+    auto *a = new OptionButton(QStringLiteral("3"), &group);
+    auto *b = new OptionButton(QStringLiteral("4"), &group);
+    a->setGeometry(0, 0, 145, 17);
+    b->setGeometry(0, 20, 145, 17);
+    a->setChecked(true);
+    group.show();
+    // The far right of the button, well past its caption.
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(140, 8));
+    QVERIFY(b->isChecked());
+    QVERIFY(!a->isChecked());
+}
+
+void TestPlatform::rectShapePaints()
+{
+    RectShape body(QColor(128, 128, 0), QColor(192, 192, 0));
+    body.resize(20, 10);
+    const QImage filled = body.grab().toImage();
+    QCOMPARE(filled.pixelColor(0, 0), QColor(192, 192, 0));
+    QCOMPARE(filled.pixelColor(19, 9), QColor(192, 192, 0));
+    QCOMPARE(filled.pixelColor(10, 5), QColor(128, 128, 0));
+    QVERIFY(body.testAttribute(Qt::WA_TransparentForMouseEvents));
+
+    // An outline only: what lies behind shows through.
+    QWidget back;
+    back.setAutoFillBackground(true);
+    QPalette pal = back.palette();
+    pal.setColor(QPalette::Window, QColor(0, 64, 64));
+    back.setPalette(pal);
+    back.resize(30, 30);
+    auto *outline = new RectShape(std::nullopt, QColor(0, 128, 0), &back);
+    outline->setGeometry(5, 5, 20, 20);
+    const QImage image = back.grab().toImage();
+    QCOMPARE(image.pixelColor(5, 5), QColor(0, 128, 0));
+    QCOMPARE(image.pixelColor(24, 24), QColor(0, 128, 0));
+    QCOMPARE(image.pixelColor(15, 15), QColor(0, 64, 64));
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
