@@ -82,6 +82,7 @@ Evaluation evaluate(const Selection &selection, const NumberText &numbers)
     const Configuration &bands = configuration(selection.kind, selection.bandCount);
     Evaluation out;
     bool digitsKnown = true;
+    double digitsValue = 0;
     std::optional<double> factor;
 
     for (std::size_t i = 0; i < bands.size(); ++i) {
@@ -96,6 +97,7 @@ Evaluation evaluate(const Selection &selection, const NumberText &numbers)
         case BandRole::Digit:
             if (const auto d = digitOf(colour)) {
                 out.digits += numbers.toText(*d);
+                digitsValue = digitsValue * 10 + *d;
             } else {
                 out.digits += unknown;
                 digitsKnown = false;
@@ -119,15 +121,12 @@ Evaluation evaluate(const Selection &selection, const NumberText &numbers)
     out.unit = scale.base.toString();
     out.value = unknown;
     if (digitsKnown && factor) {
-        // The product goes through text and back as the fields show it, so
-        // 47 x 0.1 reads 4,7 rather than 4,7000000000000002.
-        const auto a = numbers.toNumber(out.digits);
-        const auto b = numbers.toNumber(out.multiplier);
-        if (a && b) {
-            const QString product = numbers.toText(*a * *b);
-            if (const auto v = numbers.toNumber(product))
-                out.value = scaled(product, *v, scale, numbers);
-        }
+        // The product goes out to text and is read back, as the field shows
+        // it: 47 x 0.1 reads 4,7 rather than 4,7000000000000002. The digits
+        // and the factor need no such trip: their texts read back exactly.
+        const QString product = numbers.toText(digitsValue * *factor);
+        if (const auto v = numbers.toNumber(product))
+            out.value = scaled(product, *v, scale, numbers);
     }
     return out;
 }
