@@ -3,6 +3,7 @@
 #include "platform/numbertext.h"
 #include "platform/optionbutton.h"
 #include "platform/rectshape.h"
+#include "platform/resultbox.h"
 #include "platform/twips.h"
 
 #include <QSignalSpy>
@@ -22,6 +23,7 @@ private slots:
     void colorLabelClicks();
     void optionButtonAnywhere();
     void rectShapePaints();
+    void resultBoxCondensesWideText();
 };
 
 void TestPlatform::numberToText_data()
@@ -156,6 +158,27 @@ void TestPlatform::rectShapePaints()
     QCOMPARE(image.pixelColor(5, 5), QColor(0, 128, 0));
     QCOMPARE(image.pixelColor(24, 24), QColor(0, 128, 0));
     QCOMPARE(image.pixelColor(15, 15), QColor(0, 64, 64));
+}
+
+void TestPlatform::resultBoxCondensesWideText()
+{
+    ResultBox box;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(9);
+    font.setBold(true);
+    box.setFont(font);
+    box.resize(27, 18);
+    box.setText(QStringLiteral("Ом"));
+    QVERIFY(box.textFits());
+    QCOMPARE(box.font().stretch(), 100);
+    box.setText(QStringLiteral("мкГн"));
+    QVERIFY(box.textFits());
+    QVERIFY(box.font().stretch() < 100);
+    // A short text again gets the full face back.
+    box.setText(QStringLiteral("пФ"));
+    QCOMPARE(box.font().stretch(), 100);
+    QCOMPARE(box.font().pointSizeF(), 9.0);
+    QVERIFY(box.isReadOnly());
 }
 
 QTEST_MAIN(TestPlatform)

@@ -6,6 +6,7 @@
 #include "platform/fonts.h"
 #include "platform/optionbutton.h"
 #include "platform/rectshape.h"
+#include "platform/resultbox.h"
 #include "platform/twips.h"
 
 #include <QApplication>
@@ -101,9 +102,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *container)
         break;
     }
     case ControlType::TextBox: {
-        auto *box = new QLineEdit(container);
-        box->setReadOnly(true);
-        w = box;
+        w = new ResultBox(container);
         break;
     }
     case ControlType::OptionButton: {
@@ -294,17 +293,13 @@ void Zomar::Tabl()
     selection.bands = BandIndex;
 
     const Evaluation result = evaluate(selection, m_numbers);
-    const auto write = [](QLineEdit *box, const QString &text) {
-        box->setText(text);
-        box->setCursorPosition(0);
-    };
-    write(Result, result.digits);
-    write(Result2, result.multiplier);
-    write(Result3, result.tolerance);
-    if (result.voltage)
-        write(Result4, *result.voltage);
-    write(R_Full, result.value);
-    write(Ed_Izm, result.unit);
+    Result->setText(result.digits);
+    Result2->setText(result.multiplier);
+    Result3->setText(result.tolerance);
+    if (result.voltage) // only a capacitor has a rated voltage
+        Result4->setText(*result.voltage);
+    R_Full->setText(result.value);
+    Ed_Izm->setText(result.unit);
 }
 
 // Band k takes the colour of its swatch j: the stripe's colour, what it says

@@ -9,13 +9,13 @@
 
 class QApplication;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace zomar {
 
 class ColorLabel;
 class OptionButton;
+class ResultBox;
 
 // The one window: the picture of the component, the palette of band colours,
 // the two option groups and the result fields.
@@ -64,12 +64,12 @@ private:
     std::array<std::array<ColorLabel *, colourCount>, maxBands> m_swatches{};
     std::array<ColorLabel *, maxBands> m_stripes{};
 
-    QLineEdit *Result = nullptr;
-    QLineEdit *Result2 = nullptr;
-    QLineEdit *Result3 = nullptr;
-    QLineEdit *Result4 = nullptr;
-    QLineEdit *R_Full = nullptr;
-    QLineEdit *Ed_Izm = nullptr;
+    ResultBox *Result = nullptr;
+    ResultBox *Result2 = nullptr;
+    ResultBox *Result3 = nullptr;
+    ResultBox *Result4 = nullptr;
+    ResultBox *R_Full = nullptr;
+    ResultBox *Ed_Izm = nullptr;
     QLabel *Result4_Txt = nullptr;
     QLabel *Lab_4 = nullptr;
     QLabel *Lab_5 = nullptr;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace zomar {
+
+// A read-only text box for a result: its text can be selected and copied,
+// not edited. A text wider than the box is set in a condensed face rather
+// than cut off, since the box has a fixed size.
+class ResultBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit ResultBox(QWidget *parent = nullptr);
+
+    // Whether the whole text shows at the current font.
+    bool textFits() const;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fitText();
+    int textRoom() const;
+
+    bool m_fitting = false;
+};
+
+} // namespace zomar

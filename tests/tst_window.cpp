@@ -1,0 +1,434 @@
+// The window as it opens: its controls, their places and looks, the first
+// evaluation, tab order and exit. Numbers are the layout's twips.
+#include "window/zomar.h"
+
+#include "platform/colorlabel.h"
+#include "platform/optionbutton.h"
+#include "platform/rectshape.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace zomar;
+
+namespace {
+
+QStringList layoutNames()
+{
+    QStringList names = {"Ed_Izm", "Result4", "Result3", "Result2", "Result", "Frame1", "L5_En",
+                         "L4_En", "L3_En", "Label1", "Exit_Btn", "Frame2", "Op_G", "Op_C", "Op_R",
+                         "Label23", "R_Full", "Result4_Txt", "Label16", "Label22", "Label17",
+                         "Label15", "Label14", "Label21", "Lab_5", "Lab_4", "Label20", "Label19",
+                         "Label18", "Shape3", "Shape1", "Shape2_0", "Shape2_1"};
+    for (int i = 2; i <= 13; ++i)
+        names << QStringLiteral("Label%1").arg(i);
+    for (int band = 1; band <= 5; ++band) {
+        names << QStringLiteral("Line%1").arg(band);
+        for (int colour = 0; colour < (band <= 2 ? 10 : 12); ++colour)
+            names << QStringLiteral("L%1_%2").arg(band).arg(colour);
+    }
+    return names;
+}
+
+QColor pixel(const QImage &image, int xTwips, int yTwips)
+{
+    return image.pixelColor(twipsToPixels(xTwips), twipsToPixels(yTwips));
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void controlsAndKinds();
+    void geometry_data();
+    void geometry();
+    void paletteGrid();
+    void stacking();
+    void stateAtStart();
+    void paintedPixels();
+    void looks();
+    void captionsFit();
+    void textBoxesAreReadOnly();
+    void tabOrder();
+    void applicationIdentity();
+    void exitEndsTheEventLoop();
+
+private:
+    template <typename T = QWidget>
+    T *get(const char *name) const
+    {
+        T *w = m_window->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+
+    Zomar *m_window = nullptr;
+};
+
+void TestWindow::init()
+{
+    m_window = new Zomar(NumberText(QLocale(QLocale::Russian, QLocale::Russia)));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestWindow::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestWindow::controlsAndKinds()
+{
+    const QStringList names = layoutNames();
+    QCOMPARE(names.size(), 106);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 106);
+
+    int labels = 0, boxes = 0, options = 0, shapes = 0, frames = 0, buttons = 0;
+    const QList<QWidget *> children = m_window->findChildren<QWidget *>();
+    QSet<QString> seen;
+    for (QWidget *w : children) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QVERIFY2(!seen.contains(w->objectName()), qPrintable(w->objectName()));
+        seen.insert(w->objectName());
+        if (qobject_cast<OptionButton *>(w))
+            ++options;
+        else if (qobject_cast<QLabel *>(w))
+            ++labels;
+        else if (qobject_cast<QLineEdit *>(w))
+            ++boxes;
+        else if (qobject_cast<RectShape *>(w))
+            ++shapes;
+        else if (qobject_cast<QPushButton *>(w))
+            ++buttons;
+        else if (w->metaObject() == &QFrame::staticMetaObject)
+            ++frames;
+    }
+    QCOMPARE(seen, QSet<QString>(names.begin(), names.end()));
+    QCOMPARE(labels, 87);
+    QCOMPARE(boxes, 6);
+    QCOMPARE(options, 6);
+    QCOMPARE(shapes, 4);
+    QCOMPARE(frames, 2);
+    QCOMPARE(buttons, 1);
+    for (int band = 1; band <= 5; ++band)
+        QVERIFY(qobject_cast<ColorLabel *>(get(qPrintable(QStringLiteral("Line%1").arg(band)))));
+
+    // Option groups are the frames.
+    for (const char *name : {"Op_R", "Op_C", "Op_G", "Label23"})
+        QCOMPARE(get(name)->parentWidget(), get("Frame2"));
+    for (const char *name : {"L3_En", "L4_En", "L5_En", "Label1"})
+        QCOMPARE(get(name)->parentWidget(), get("Frame1"));
+}
+
+void TestWindow::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips"); // relative to the container
+
+    const auto row = [](const char *name, int l, int t, int w, int h) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l, t, w, h);
+    };
+    row("Frame2", 120, 0, 2655, 1575);
+    row("Label23", 120, 150, 1215, 255);
+    row("Op_R", 360, 480, 2175, 255);
+    row("Op_C", 360, 840, 2175, 255);
+    row("Op_G", 360, 1200, 2175, 255);
+    row("Frame1", 120, 1560, 2655, 855);
+    row("Label1", 120, 150, 2415, 255);
+    row("L3_En", 120, 480, 495, 255);
+    row("L4_En", 975, 480, 495, 255);
+    row("L5_En", 1800, 480, 495, 255);
+    row("Label14", 240, 2520, 975, 255);
+    row("Label15", 1440, 2520, 1215, 255);
+    row("Result", 240, 2715, 570, 270);
+    row("Ed_Izm", 840, 2715, 405, 270);
+    row("Label17", 1260, 2775, 165, 225);
+    row("Result2", 1440, 2730, 1215, 270);
+    row("Label22", 216, 3108, 2436, 240);
+    row("R_Full", 240, 3315, 2415, 285);
+    row("Label16", 225, 3825, 1575, 255);
+    row("Result3", 225, 4035, 1575, 285);
+    row("Result4_Txt", 225, 4425, 1575, 255);
+    row("Result4", 225, 4635, 1575, 285);
+    row("Exit_Btn", 120, 5640, 735, 375);
+    row("Label18", 3360, 240, 255, 255);
+    row("Label19", 3840, 240, 255, 255);
+    row("Label20", 4320, 240, 255, 255);
+    row("Lab_4", 4800, 240, 255, 255);
+    row("Lab_5", 5280, 240, 255, 255);
+    row("Label21", 5640, 240, 735, 255);
+    row("Line1", 3360, 600, 255, 975);
+    row("Line2", 3840, 600, 255, 975);
+    row("Line3", 4320, 615, 255, 975);
+    row("Line4", 4800, 600, 255, 975);
+    row("Line5", 5265, 600, 255, 975);
+    row("Shape1", 3240, 720, 2655, 735);
+    row("Shape2_1", 3000, 1005, 375, 135);
+    row("Shape2_0", 5640, 1005, 615, 135);
+    row("Shape3", 2880, 120, 3615, 5895);
+    row("Label11", 5640, 4920, 855, 255);
+    row("Label2", 5640, 1680, 855, 255);
+    row("Label12", 5640, 5280, 855, 255);
+    row("Label13", 5640, 5640, 855, 255);
+}
+
+void TestWindow::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    const QWidget *w = get(qPrintable(name));
+    QCOMPARE(w->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(m_window->size(), QSize(441, 406)); // 6612 x 6096 twips
+}
+
+void TestWindow::paletteGrid()
+{
+    // Row tops and colours, white at the top; gold and silver below black.
+    const int rowTop[12] = {4920, 4560, 4200, 3840, 3480, 3120, 2760, 2400, 2040, 1680, 5280, 5640};
+    const QColor colour[12] = {{0, 0, 0}, {128, 64, 64}, {255, 0, 0}, {255, 128, 0},
+                               {255, 255, 0}, {0, 192, 0}, {0, 192, 192}, {255, 0, 255},
+                               {128, 128, 128}, {255, 255, 255}, {255, 192, 128}, {192, 192, 192}};
+    const char *names[12] = {"Черный", "Коричнев.", "Красный", "Оранжев.", "Желтый", "Зеленый",
+                             "Голубой", "Фиолет.", "Серый", "Белый", "Золотой", "Серебр."};
+    for (int band = 1; band <= 5; ++band) {
+        for (int j = 0; j < 12; ++j) {
+            const QString name = QStringLiteral("L%1_%2").arg(band).arg(j);
+            auto *swatch = m_window->findChild<ColorLabel *>(name);
+            QCOMPARE(swatch != nullptr, band > 2 || j < 10);
+            if (!swatch)
+                continue;
+            int left = 3360 + 480 * (band - 1);
+            int top = rowTop[j];
+            if (name == QLatin1String("L1_2"))
+                top = 4215;
+            if (name == QLatin1String("L2_7"))
+                left = 3870;
+            if (name == QLatin1String("L3_10"))
+                left = 4305;
+            QCOMPARE(swatch->geometry(), twipsRect(left, top, 255, 255));
+            QCOMPARE(swatch->backColor(), colour[j]);
+        }
+    }
+    // The colour names stand on the rows.
+    const char *nameLabels[12] = {"Label11", "Label10", "Label9", "Label8", "Label7", "Label6",
+                                  "Label5", "Label4", "Label3", "Label2", "Label12", "Label13"};
+    for (int j = 0; j < 12; ++j) {
+        auto *label = get<QLabel>(nameLabels[j]);
+        QCOMPARE(label->text(), QString::fromUtf8(names[j]));
+        QCOMPARE(label->geometry(), twipsRect(5640, rowTop[j], 855, 255));
+    }
+}
+
+void TestWindow::stacking()
+{
+    // What a click or the eye meets where controls overlap.
+    const auto at = [this](int x, int y) {
+        QWidget *w = m_window->childAt(twipsToPixels(x), twipsToPixels(y));
+        return w ? w->objectName() : QString();
+    };
+    QCOMPARE(at(3450, 1000), QStringLiteral("Line1")); // the stripe over the body
+    QCOMPARE(at(4400, 1560), QStringLiteral("Line3")); // below the body, over nothing
+    // Label15 reaches under Result2: the text box is in front.
+    QCOMPARE(at(1800, 2750), QStringLiteral("Result2"));
+    QCOMPARE(at(400, 2750), QStringLiteral("Result"));
+
+    const QImage image = m_window->grab().toImage();
+    QCOMPARE(pixel(image, 3450, 1000), QColor(255, 255, 255)); // stripe over body
+    QCOMPARE(pixel(image, 3300, 1070), QColor(128, 128, 0));   // body over the left lead
+    QCOMPARE(pixel(image, 5850, 1070), QColor(128, 128, 0));   // body over the right lead
+    QCOMPARE(pixel(image, 3100, 1070), QColor(128, 128, 128)); // lead outside the body
+    QCOMPARE(pixel(image, 6100, 1070), QColor(128, 128, 128));
+    QCOMPARE(pixel(image, 2000, 2760), QColor(192, 192, 192)); // Result2 over Label15
+}
+
+void TestWindow::stateAtStart()
+{
+    QVERIFY(get<OptionButton>("Op_R")->isChecked());
+    QVERIFY(!get<OptionButton>("Op_C")->isChecked());
+    QVERIFY(!get<OptionButton>("Op_G")->isChecked());
+    QVERIFY(get<OptionButton>("L5_En")->isChecked());
+    QVERIFY(!get<OptionButton>("L3_En")->isChecked());
+    QVERIFY(!get<OptionButton>("L4_En")->isChecked());
+
+    const QStringList hidden = {"L3_10", "L3_11", "Result4_Txt", "Result4"};
+    for (const QString &name : layoutNames())
+        QVERIFY2(get(qPrintable(name))->isVisible() != hidden.contains(name), qPrintable(name));
+
+    QCOMPARE(get<QLineEdit>("Result")->text(), QStringLiteral("999"));
+    QCOMPARE(get<QLineEdit>("Result2")->text(), QStringLiteral("1000000000"));
+    QCOMPARE(get<QLineEdit>("Result3")->text(), QStringLiteral("+80% -20% (Z)"));
+    QCOMPARE(get<QLineEdit>("R_Full")->text(), QStringLiteral("999000 МОм"));
+    QCOMPARE(get<QLineEdit>("Ed_Izm")->text(), QStringLiteral("Ом"));
+    QCOMPARE(get<QLineEdit>("Result4")->text(), QString());
+    QCOMPARE(m_window->evaluationCount(), 1);
+    for (int band = 1; band <= 5; ++band) {
+        QCOMPARE(m_window->bandIndex(band), 9);
+        QCOMPARE(get<ColorLabel>(qPrintable(QStringLiteral("Line%1").arg(band)))->backColor(), QColor(Qt::white));
+    }
+}
+
+void TestWindow::paintedPixels()
+{
+    const QImage image = m_window->grab().toImage();
+    const QColor white(255, 255, 255), olive(128, 128, 0), teal(0, 64, 64);
+    // Five white stripes, above, across and below the body.
+    for (int left : {3360, 3840, 4320, 4800, 5265}) {
+        QCOMPARE(pixel(image, left + 127, 660), white);
+        QCOMPARE(pixel(image, left + 127, 1100), white);
+        QCOMPARE(pixel(image, left + 127, 1520), white);
+        QCOMPARE(pixel(image, left, 1100), QColor(0, 0, 0)); // the stripe's border
+    }
+    QCOMPARE(pixel(image, 3720, 1100), olive); // body between stripes 1 and 2
+    QCOMPARE(pixel(image, 3240, 1100), QColor(192, 192, 0)); // the body's outline
+    QCOMPARE(pixel(image, 2880, 3000), QColor(0, 128, 0)); // the green outline
+    QCOMPARE(pixel(image, 4000, 6000), QColor(0, 128, 0));
+    QCOMPARE(pixel(image, 1500, 5700), teal);
+    QCOMPARE(pixel(image, 3720, 5000), teal); // inside the outline, between swatches
+    QCOMPARE(pixel(image, 3480, 1800), white); // white swatch of band 1
+    QCOMPARE(pixel(image, 3480, 5040), QColor(0, 0, 0));
+    QCOMPARE(pixel(image, 4920, 5400), QColor(255, 192, 128)); // gold of band 4
+    QCOMPARE(pixel(image, 4440, 5400), teal); // band 3's gold is hidden
+    QCOMPARE(pixel(image, 1200, 1935), QColor(64, 64, 64)); // Label1 on dark grey
+}
+
+void TestWindow::looks()
+{
+    // The layout's colours, whatever the desktop's theme says.
+    const auto colourOf = [this](const char *name, QPalette::ColorRole role) {
+        return get(name)->palette().color(role);
+    };
+    for (const char *box : {"Result", "Result2", "Result3", "Result4", "R_Full", "Ed_Izm"}) {
+        QCOMPARE(colourOf(box, QPalette::Base), QColor(192, 192, 192));
+        QCOMPARE(colourOf(box, QPalette::Text), QColor(0, 0, 0));
+        QVERIFY(get(box)->font().bold());
+        QCOMPARE(get(box)->font().pointSizeF(), 9.0);
+    }
+    for (const char *label : {"Label23", "Op_R", "L3_En", "Label14", "Label22", "Label18"}) {
+        QCOMPARE(colourOf(label, QPalette::WindowText), QColor(255, 255, 0));
+        QVERIFY(get(label)->font().bold());
+        QCOMPARE(get(label)->font().pointSizeF(), 7.8);
+    }
+    for (const char *label : {"Label21", "Label10"}) {
+        QCOMPARE(colourOf(label, QPalette::WindowText), QColor(255, 255, 0));
+        QVERIFY(!get(label)->font().bold());
+    }
+    QCOMPARE(colourOf("Label1", QPalette::Window), QColor(64, 64, 64));
+    QCOMPARE(get<QLabel>("Label17")->text(), QStringLiteral("x"));
+    QCOMPARE(get<QLabel>("Label17")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(get<QLabel>("Label14")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    QCOMPARE(get<QLabel>("Label16")->text(), QStringLiteral("Допуск + -"));
+    QCOMPARE(get<QPushButton>("Exit_Btn")->text(), QStringLiteral("Exit"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Zomar........!"));
+    // The stand-ins for the Windows faces carry Cyrillic.
+    for (const char *name : {"Label23", "Result", "Label21"}) {
+        const QFontInfo info(get(name)->font());
+        QVERIFY2(info.family() == QLatin1String("Liberation Sans") || info.family() == QLatin1String("MS Sans Serif")
+                     || info.family() == QLatin1String("Arial") || info.family() == QLatin1String("DejaVu Sans"),
+                 qPrintable(info.family()));
+    }
+}
+
+void TestWindow::captionsFit()
+{
+    // Every caption fits its control on one line, at the window's fonts.
+    for (QLabel *label : m_window->findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        const QFontMetrics fm(label->font());
+        QVERIFY2(fm.horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                 qPrintable(label->objectName() + QLatin1String(": ") + label->text()));
+        QVERIFY2(fm.height() <= label->contentsRect().height() + 2, qPrintable(label->objectName()));
+    }
+    for (OptionButton *button : m_window->findChildren<OptionButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect text = button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+        const QFontMetrics fm(button->font());
+        QVERIFY2(fm.horizontalAdvance(button->text()) <= text.width(), qPrintable(button->text()));
+    }
+    // The widest result text, in its box.
+    auto *full = get<QLineEdit>("R_Full");
+    QVERIFY(QFontMetrics(full->font()).horizontalAdvance(full->text()) < full->width() - 8);
+}
+
+void TestWindow::textBoxesAreReadOnly()
+{
+    auto *box = get<QLineEdit>("R_Full");
+    QVERIFY(box->isReadOnly());
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("123"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("999000 МОм"));
+    // The text can be selected for copying.
+    box->selectAll();
+    QCOMPARE(box->selectedText(), QStringLiteral("999000 МОм"));
+}
+
+void TestWindow::tabOrder()
+{
+    const QStringList expected = {"Op_R", "Op_C", "Op_G", "L3_En", "L4_En", "L5_En", "Result",
+                                  "Ed_Izm", "Result2", "R_Full", "Result3", "Result4", "Exit_Btn"};
+    QStringList chain;
+    QWidget *w = get("Op_R");
+    do {
+        // Qt keeps Tab focus on the selected button of an option group only,
+        // so the chain is read by the widgets that take focus at all.
+        if (w->focusPolicy() != Qt::NoFocus)
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != get("Op_R"));
+    QCOMPARE(chain.join(QLatin1Char(' ')), expected.join(QLatin1Char(' ')));
+    // Labels, frames and shapes never take the focus.
+    for (const char *name : {"L1_0", "Line1", "Label1", "Frame1", "Shape1", "Shape3"})
+        QCOMPARE(get(name)->focusPolicy(), Qt::NoFocus);
+}
+
+void TestWindow::applicationIdentity()
+{
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Zomar"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.50"));
+    const QIcon icon = QApplication::windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    QCOMPARE(m_window->windowIcon().cacheKey(), icon.cacheKey());
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+}
+
+void TestWindow::exitEndsTheEventLoop()
+{
+    QTimer::singleShot(0, this, [this] { QTest::mouseClick(get("Exit_Btn"), Qt::LeftButton); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(7); });
+    watchdog.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!m_window->isVisible());
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Zomar::prepareApplication(app);
+    TestWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_window.moc"
