@@ -1,0 +1,556 @@
+// The window at work: swatches, band counts and component kinds, clicked as
+// a user clicks them, through the window at the control's place on screen.
+#include "window/zomar.h"
+
+#include "platform/colorlabel.h"
+#include "platform/optionbutton.h"
+#include "platform/resultbox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <map>
+
+using namespace zomar;
+
+namespace {
+
+const QLocale russian(QLocale::Russian, QLocale::Russia);
+
+const QColor colourOf[12] = {{0, 0, 0}, {128, 64, 64}, {255, 0, 0}, {255, 128, 0},
+                             {255, 255, 0}, {0, 192, 0}, {0, 192, 192}, {255, 0, 255},
+                             {128, 128, 128}, {255, 255, 255}, {255, 192, 128}, {192, 192, 192}};
+
+QString swatchName(int band, int colour)
+{
+    return QStringLiteral("L%1_%2").arg(band).arg(colour);
+}
+
+// What is shown for a kind and band count: true for shown, false for hidden.
+std::map<QString, bool> expectedVisibility(ComponentKind kind, int count)
+{
+    const bool inductor = kind == ComponentKind::Inductor;
+    std::map<QString, bool> v;
+    const auto set = [&v](const QString &name, bool shown) { v[name] = shown; };
+    set(QStringLiteral("L3_10"), count != 5);
+    set(QStringLiteral("L3_11"), count != 5);
+    for (const char *name : {"Lab_4", "Line4"})
+        set(QString::fromLatin1(name), count >= 4);
+    for (int j = 0; j <= 9; ++j)
+        set(swatchName(4, j), count >= 4 && !inductor);
+    set(swatchName(4, 10), count >= 4);
+    set(swatchName(4, 11), count >= 4);
+    set(QStringLiteral("Lab_5"), count == 5);
+    set(QStringLiteral("Line5"), count == 5);
+    for (int j = 0; j <= 11; ++j)
+        set(swatchName(5, j), count == 5);
+    set(QStringLiteral("L5_En"), !inductor);
+    set(QStringLiteral("Result4"), kind == ComponentKind::Capacitor);
+    set(QStringLiteral("Result4_Txt"), kind == ComponentKind::Capacitor);
+    // Never hidden.
+    for (int band = 1; band <= 3; ++band) {
+        set(QStringLiteral("Line%1").arg(band), true);
+        for (int j = 0; j <= 9; ++j)
+            set(swatchName(band, j), true);
+    }
+    for (const char *name : {"Op_R", "Op_C", "Op_G", "L3_En", "L4_En", "Label18", "Label19",
+                             "Label20", "Result", "Result2", "Result3", "R_Full", "Ed_Izm"})
+        set(QString::fromLatin1(name), true);
+    return v;
+}
+
+// The user's view of the state, kept from the clicks alone.
+struct Model {
+    ComponentKind kind = ComponentKind::Resistor;
+    int count = 5;
+    std::array<int, 5> bands{9, 9, 9, 9, 9};
+    QString voltage; // the last rated voltage shown
+
+    void chooseKind(ComponentKind k)
+    {
+        kind = k;
+        if (k == ComponentKind::Inductor) {
+            count = 4;
+            bands[3] = Gold;
+        }
+    }
+};
+
+} // namespace
+
+class TestInteraction : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void swatchPaintsOnlyItsBand();
+    void sameSwatchAgain();
+    void countsKeepColours();
+    void countOptionRunsTablOnce();
+    void fiveToFourToThree();
+    void inductorFromStart();
+    void inductorOverridesAnyBand4();
+    void inductorThreeThenResistor();
+    void inductorThenCapacitor();
+    void resistorCapacitorAndBack();
+    void digitBandWithoutDigitThroughTheWindow();
+    void inductorOffersNoFiveBands();
+    void arrowKeysRunTheHandlers();
+    void inertControls();
+    void hiddenSwatchCannotBeClicked();
+    void accessibleNames();
+    void randomWalk_data();
+    void randomWalk();
+
+private:
+    template <typename T = QWidget>
+    T *get(const QString &name) const
+    {
+        T *w = m_window->findChild<T *>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    // A click at a point of a control, delivered to the window there.
+    void click(const QString &name, QPoint at = QPoint(-1, -1));
+    QString text(const char *name) const { return get<ResultBox>(QString::fromLatin1(name))->text(); }
+    bool shown(const QString &name) const { return get(name)->isVisible(); }
+    QColor stripeColour(int band) const;
+    void verifyAgainst(const Model &model, const QString &where);
+
+    Zomar *m_window = nullptr;
+};
+
+void TestInteraction::init()
+{
+    m_window = new Zomar(NumberText(russian));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestInteraction::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestInteraction::click(const QString &name, QPoint at)
+{
+    QWidget *w = get(name);
+    if (at.x() < 0)
+        at = w->rect().center();
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, w->mapTo(m_window, at));
+}
+
+QColor TestInteraction::stripeColour(int band) const
+{
+    // The painted pixel at the stripe's centre, below the body's lower edge
+    // for a clear view of the stripe alone.
+    const QWidget *line = get(QStringLiteral("Line%1").arg(band));
+    const QPoint centre = line->geometry().center();
+    return m_window->grab(QRect(centre, QSize(1, 1))).toImage().pixelColor(0, 0);
+}
+
+void TestInteraction::verifyAgainst(const Model &model, const QString &where)
+{
+    for (const auto &[name, visible] : expectedVisibility(model.kind, model.count))
+        QVERIFY2(shown(name) == visible, qPrintable(where + QLatin1String(": visibility of ") + name));
+    QCOMPARE(get<OptionButton>(QStringLiteral("Op_R"))->isChecked(), model.kind == ComponentKind::Resistor);
+    QCOMPARE(get<OptionButton>(QStringLiteral("Op_C"))->isChecked(), model.kind == ComponentKind::Capacitor);
+    QCOMPARE(get<OptionButton>(QStringLiteral("Op_G"))->isChecked(), model.kind == ComponentKind::Inductor);
+    for (int n = 3; n <= 5; ++n)
+        QCOMPARE(get<OptionButton>(QStringLiteral("L%1_En").arg(n))->isChecked(), model.count == n);
+
+    const Evaluation e = evaluate({model.kind, model.count, model.bands}, NumberText(russian));
+    QVERIFY2(text("Result") == e.digits, qPrintable(where));
+    QVERIFY2(text("Result2") == e.multiplier, qPrintable(where));
+    QVERIFY2(text("Result3") == e.tolerance, qPrintable(where));
+    QVERIFY2(text("R_Full") == e.value, qPrintable(where + QLatin1String(": ") + text("R_Full")));
+    QVERIFY2(text("Ed_Izm") == e.unit, qPrintable(where));
+    QVERIFY2(text("Result4") == model.voltage, qPrintable(where));
+    for (int band = 1; band <= 5; ++band) {
+        QVERIFY2(m_window->bandIndex(band) == model.bands[band - 1], qPrintable(where));
+        if (shown(QStringLiteral("Line%1").arg(band)))
+            QVERIFY2(stripeColour(band) == colourOf[model.bands[band - 1]],
+                     qPrintable(where + QStringLiteral(": stripe %1").arg(band)));
+    }
+}
+
+void TestInteraction::swatchPaintsOnlyItsBand()
+{
+    click(QStringLiteral("L2_6"));
+    QCOMPARE(m_window->bandIndex(2), 6);
+    QCOMPARE(stripeColour(2), QColor(0, 192, 192));
+    for (int band : {1, 3, 4, 5}) {
+        QCOMPARE(m_window->bandIndex(band), 9);
+        QCOMPARE(stripeColour(band), QColor(255, 255, 255));
+    }
+    QCOMPARE(text("Result"), QStringLiteral("969"));
+    QCOMPARE(m_window->evaluationCount(), 2);
+    // Gold for band 3 whatever role band 3 has (a digit, at five bands).
+    click(QStringLiteral("L3_En"));
+    click(QStringLiteral("L3_10"));
+    QCOMPARE(m_window->bandIndex(3), 10);
+    QCOMPARE(stripeColour(3), QColor(255, 192, 128));
+    QCOMPARE(text("Result2"), QStringLiteral("0,1"));
+    QCOMPARE(text("R_Full"), QStringLiteral("9,6 Ом"));
+}
+
+void TestInteraction::sameSwatchAgain()
+{
+    click(QStringLiteral("L1_4"));
+    const int before = m_window->evaluationCount();
+    click(QStringLiteral("L1_4"));
+    QCOMPARE(m_window->evaluationCount(), before + 1);
+    QCOMPARE(m_window->bandIndex(1), 4);
+    QCOMPARE(stripeColour(1), QColor(255, 255, 0));
+    QCOMPARE(text("Result"), QStringLiteral("499"));
+}
+
+void TestInteraction::countsKeepColours()
+{
+    click(QStringLiteral("L4_2"));
+    click(QStringLiteral("L5_10"));
+    const QString full = text("R_Full");
+    const QString tolerance = text("Result3");
+    QCOMPARE(full, QStringLiteral("99,9 кОм"));
+    QCOMPARE(tolerance, QStringLiteral("5% (J)"));
+    click(QStringLiteral("L3_En"));
+    QVERIFY(!shown(QStringLiteral("Line4")) && !shown(QStringLiteral("Line5")));
+    QVERIFY(!shown(QStringLiteral("Lab_4")) && !shown(QStringLiteral("Lab_5")));
+    for (int j = 0; j < 12; ++j)
+        QVERIFY(!shown(swatchName(4, j)) && !shown(swatchName(5, j)));
+    QVERIFY(shown(QStringLiteral("L3_10")) && shown(QStringLiteral("L3_11")));
+    QCOMPARE(text("Result3"), QStringLiteral("+-20%"));
+    click(QStringLiteral("L5_En"));
+    QCOMPARE(stripeColour(4), QColor(255, 0, 0));
+    QCOMPARE(stripeColour(5), QColor(255, 192, 128));
+    QCOMPARE(m_window->bandIndex(4), 2);
+    QCOMPARE(m_window->bandIndex(5), 10);
+    QCOMPARE(text("R_Full"), full);
+    QCOMPARE(text("Result3"), tolerance);
+}
+
+void TestInteraction::countOptionRunsTablOnce()
+{
+    int before = m_window->evaluationCount();
+    click(QStringLiteral("L4_En"));
+    QCOMPARE(m_window->evaluationCount(), before + 1);
+    // Selecting the selected option again changes nothing.
+    before = m_window->evaluationCount();
+    click(QStringLiteral("L4_En"));
+    QCOMPARE(m_window->evaluationCount(), before);
+    // The handler itself, run again, leaves every control as it was.
+    Model model;
+    model.count = 4;
+    m_window->L4_En_Click();
+    verifyAgainst(model, QStringLiteral("L4_En_Click again"));
+}
+
+void TestInteraction::fiveToFourToThree()
+{
+    click(QStringLiteral("L4_En"));
+    QVERIFY(!shown(QStringLiteral("Lab_5")) && !shown(QStringLiteral("Line5")));
+    for (int j = 0; j < 12; ++j) {
+        QVERIFY(shown(swatchName(4, j)));
+        QVERIFY(!shown(swatchName(5, j)));
+    }
+    QVERIFY(shown(QStringLiteral("L3_10")) && shown(QStringLiteral("L3_11")));
+    QCOMPARE(text("Result"), QStringLiteral("99"));
+    QCOMPARE(text("Result2"), QStringLiteral("1000000000"));
+    QCOMPARE(text("Result3"), QStringLiteral("+80% -20% (Z)"));
+    QCOMPARE(text("R_Full"), QStringLiteral("99000 МОм"));
+    click(QStringLiteral("L3_En"));
+    QCOMPARE(text("Result3"), QStringLiteral("+-20%"));
+    QVERIFY(shown(QStringLiteral("L5_En")));
+}
+
+void TestInteraction::inductorFromStart()
+{
+    const int before = m_window->evaluationCount();
+    click(QStringLiteral("Op_G"));
+    QCOMPARE(m_window->evaluationCount(), before + 2); // the nested L4_En_Click, then its own
+    QVERIFY(get<OptionButton>(QStringLiteral("L4_En"))->isChecked());
+    QVERIFY(!shown(QStringLiteral("L5_En")));
+    QVERIFY(!shown(QStringLiteral("Lab_5")) && !shown(QStringLiteral("Line5")));
+    for (int j = 0; j < 12; ++j) {
+        QVERIFY(!shown(swatchName(5, j)));
+        QCOMPARE(shown(swatchName(4, j)), j >= 10);
+    }
+    QCOMPARE(m_window->bandIndex(4), int(Gold));
+    QCOMPARE(stripeColour(4), QColor(255, 192, 128));
+    QCOMPARE(text("Result"), QStringLiteral("99"));
+    QCOMPARE(text("Result2"), QStringLiteral("1000000000"));
+    QCOMPARE(text("Result3"), QStringLiteral("5% (J)"));
+    QCOMPARE(text("R_Full"), QStringLiteral("99000 Гн"));
+    QCOMPARE(text("Ed_Izm"), QStringLiteral("мкГн"));
+    QVERIFY(!shown(QStringLiteral("Result4")));
+}
+
+void TestInteraction::inductorOverridesAnyBand4()
+{
+    click(QStringLiteral("L4_11"));
+    QCOMPARE(m_window->bandIndex(4), int(Silver));
+    click(QStringLiteral("Op_G"));
+    QCOMPARE(m_window->bandIndex(4), int(Gold));
+    // Silver may be chosen again while an inductor.
+    click(QStringLiteral("L4_11"));
+    QCOMPARE(text("Result3"), QStringLiteral("10% (K)"));
+    // Band 5 keeps its colour through the inductor's four bands.
+    click(QStringLiteral("Op_R"));
+    click(QStringLiteral("L5_En"));
+    QCOMPARE(m_window->bandIndex(5), 9);
+    QCOMPARE(stripeColour(5), QColor(255, 255, 255));
+}
+
+void TestInteraction::inductorThreeThenResistor()
+{
+    click(QStringLiteral("Op_G"));
+    click(QStringLiteral("L3_En"));
+    QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
+    QVERIFY(!shown(QStringLiteral("Lab_4")) && !shown(QStringLiteral("Line4")));
+    click(QStringLiteral("Op_R"));
+    QVERIFY(get<OptionButton>(QStringLiteral("L3_En"))->isChecked());
+    QVERIFY(!shown(QStringLiteral("Lab_4")) && !shown(QStringLiteral("Line4")));
+    for (int j = 0; j < 12; ++j)
+        QVERIFY(!shown(swatchName(4, j)));
+    QVERIFY(shown(QStringLiteral("L5_En")));
+    QCOMPARE(text("Result3"), QStringLiteral("+-20%"));
+    // Back to four: band 4 kept its gold, all twelve swatches are offered.
+    click(QStringLiteral("L4_En"));
+    QCOMPARE(m_window->bandIndex(4), int(Gold));
+    for (int j = 0; j < 12; ++j)
+        QVERIFY(shown(swatchName(4, j)));
+}
+
+void TestInteraction::inductorThenCapacitor()
+{
+    click(QStringLiteral("Op_G"));
+    click(QStringLiteral("Op_C"));
+    QVERIFY(get<OptionButton>(QStringLiteral("L4_En"))->isChecked());
+    for (int j = 0; j < 12; ++j)
+        QVERIFY(shown(swatchName(4, j)));
+    QCOMPARE(m_window->bandIndex(4), int(Gold));
+    QVERIFY(shown(QStringLiteral("Result4")) && shown(QStringLiteral("Result4_Txt")));
+    QCOMPARE(text("Result4"), QStringLiteral("50v"));
+    QCOMPARE(text("Ed_Izm"), QStringLiteral("пФ"));
+    QVERIFY(shown(QStringLiteral("L5_En")));
+    click(QStringLiteral("L3_En"));
+    QCOMPARE(text("Result4"), QStringLiteral("500v"));
+}
+
+void TestInteraction::resistorCapacitorAndBack()
+{
+    click(QStringLiteral("L5_3"));
+    click(QStringLiteral("Op_C"));
+    QVERIFY(shown(QStringLiteral("Result4")));
+    QCOMPARE(text("Result4"), QStringLiteral("30v"));
+    QCOMPARE(text("R_Full"), QStringLiteral("99000 мкФ"));
+    click(QStringLiteral("Op_R"));
+    QVERIFY(!shown(QStringLiteral("Result4")) && !shown(QStringLiteral("Result4_Txt")));
+    QCOMPARE(text("Result4"), QStringLiteral("30v")); // kept, hidden
+    QCOMPARE(text("R_Full"), QStringLiteral("999000 МОм"));
+    Model model;
+    model.bands[4] = Orange;
+    model.voltage = QStringLiteral("30v");
+    verifyAgainst(model, QStringLiteral("back to resistor"));
+}
+
+void TestInteraction::digitBandWithoutDigitThroughTheWindow()
+{
+    click(QStringLiteral("L3_En"));
+    click(QStringLiteral("L1_1"));
+    click(QStringLiteral("L2_0"));
+    click(QStringLiteral("L3_10"));
+    QCOMPARE(text("R_Full"), QStringLiteral("1 Ом"));
+    click(QStringLiteral("L5_En"));
+    QCOMPARE(text("Result"), QStringLiteral("10?"));
+    QCOMPARE(text("R_Full"), QStringLiteral("?"));
+    QCOMPARE(text("Ed_Izm"), QStringLiteral("Ом"));
+    QCOMPARE(stripeColour(3), QColor(255, 192, 128));
+    QVERIFY(!shown(QStringLiteral("L3_10"))); // gold is no longer offered for band 3
+    click(QStringLiteral("L3_0"));
+    QCOMPARE(text("Result"), QStringLiteral("100"));
+    QCOMPARE(text("R_Full"), QStringLiteral("100000 МОм")); // 100 x 10^9
+}
+
+void TestInteraction::inductorOffersNoFiveBands()
+{
+    click(QStringLiteral("Op_G"));
+    // L5_En is hidden: a click where it stands reaches the frame only.
+    click(QStringLiteral("L5_En"));
+    QVERIFY(get<OptionButton>(QStringLiteral("L4_En"))->isChecked());
+    click(QStringLiteral("L3_En"));
+    click(QStringLiteral("L4_En"));
+    QVERIFY(shown(QStringLiteral("Line4")) && shown(QStringLiteral("Lab_4")));
+    for (int j = 0; j < 12; ++j)
+        QCOMPARE(shown(swatchName(4, j)), j >= 10);
+    QCOMPARE(m_window->bandIndex(4), int(Gold));
+}
+
+void TestInteraction::arrowKeysRunTheHandlers()
+{
+    auto *opR = get<OptionButton>(QStringLiteral("Op_R"));
+    opR->setFocus();
+    QTest::keyClick(opR, Qt::Key_Down);
+    QVERIFY(get<OptionButton>(QStringLiteral("Op_C"))->isChecked());
+    QVERIFY(shown(QStringLiteral("Result4")));
+    QTest::keyClick(get(QStringLiteral("Op_C")), Qt::Key_Down);
+    QVERIFY(get<OptionButton>(QStringLiteral("Op_G"))->isChecked());
+    QCOMPARE(m_window->bandIndex(4), int(Gold));
+    QVERIFY(!shown(QStringLiteral("L5_En")));
+    // In the count group, the hidden five is not reached by the keys.
+    auto *l4 = get<OptionButton>(QStringLiteral("L4_En"));
+    l4->setFocus();
+    QTest::keyClick(l4, Qt::Key_Right);
+    QVERIFY(!get<OptionButton>(QStringLiteral("L5_En"))->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QVERIFY(get<OptionButton>(QStringLiteral("L3_En"))->isChecked());
+    QVERIFY(!shown(QStringLiteral("Line4")));
+    QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
+}
+
+void TestInteraction::inertControls()
+{
+    click(QStringLiteral("L1_2"));
+    const int before = m_window->evaluationCount();
+    const QString full = text("R_Full");
+    const QStringList inert = {"Label2", "Label11", "Label13", "Label18", "Lab_4", "Label21",
+                               "Line1", "Line3", "Shape1", "Shape2_0", "Shape2_1", "Frame1",
+                               "Frame2", "Label1", "Label23", "Label14", "Label16", "Label17",
+                               "Label22", "Result", "R_Full", "Ed_Izm", "Result3"};
+    for (const QString &name : inert)
+        click(name);
+    // The green outline, on its edge.
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, QPoint(192, 200));
+    QCOMPARE(m_window->evaluationCount(), before);
+    QCOMPARE(text("R_Full"), full);
+    QCOMPARE(m_window->bandIndex(1), 2);
+    QCOMPARE(stripeColour(1), QColor(255, 0, 0));
+    QVERIFY(get<OptionButton>(QStringLiteral("Op_R"))->isChecked());
+    QVERIFY(get<OptionButton>(QStringLiteral("L5_En"))->isChecked());
+}
+
+void TestInteraction::hiddenSwatchCannotBeClicked()
+{
+    // At start band 3 offers no gold or silver.
+    click(QStringLiteral("L3_10"));
+    click(QStringLiteral("L3_11"));
+    QCOMPARE(m_window->bandIndex(3), 9);
+    QCOMPARE(m_window->evaluationCount(), 1);
+    click(QStringLiteral("L3_En"));
+    click(QStringLiteral("L4_5"));
+    click(QStringLiteral("L5_5"));
+    QCOMPARE(m_window->bandIndex(4), 9);
+    QCOMPARE(m_window->bandIndex(5), 9);
+}
+
+void TestInteraction::accessibleNames()
+{
+    QCOMPARE(get(QStringLiteral("L3_2"))->accessibleName(), QStringLiteral("Полоса 3: Красный"));
+    QCOMPARE(get(QStringLiteral("L3_2"))->toolTip(), QStringLiteral("Полоса 3: Красный"));
+    QCOMPARE(get(QStringLiteral("L1_1"))->accessibleName(), QStringLiteral("Полоса 1: Коричневый"));
+    QCOMPARE(get(QStringLiteral("L5_11"))->toolTip(), QStringLiteral("Полоса 5: Серебряный"));
+    QCOMPARE(get(QStringLiteral("Line3"))->accessibleName(), QStringLiteral("Полоса 3: Белый"));
+    click(QStringLiteral("L3_2"));
+    QCOMPARE(get(QStringLiteral("Line3"))->accessibleName(), QStringLiteral("Полоса 3: Красный"));
+    QCOMPARE(get(QStringLiteral("Line3"))->toolTip(), QStringLiteral("Полоса 3: Красный"));
+    click(QStringLiteral("Op_G"));
+    QCOMPARE(get(QStringLiteral("Line4"))->accessibleName(), QStringLiteral("Полоса 4: Золотой"));
+    const std::pair<const char *, const char *> fields[] = {
+        {"Result", "Номинал"}, {"Result2", "Множитель"}, {"R_Full", "то есть"},
+        {"Result3", "Допуск + -"}, {"Result4", "Напряж."}, {"Ed_Izm", "Единица"}};
+    for (const auto &[name, caption] : fields)
+        QCOMPARE(get(QString::fromLatin1(name))->accessibleName(), QString::fromUtf8(caption));
+}
+
+void TestInteraction::randomWalk_data()
+{
+    QTest::addColumn<quint32>("walk");
+    const QByteArray chosen = qgetenv("ZOMAR_WALK");
+    if (!chosen.isEmpty()) {
+        QTest::newRow(chosen.constData()) << chosen.toUInt();
+        return;
+    }
+    for (quint32 walk : {1u, 2u, 3u})
+        QTest::addRow("walk %u", walk) << walk;
+}
+
+void TestInteraction::randomWalk()
+{
+    QFETCH(quint32, walk);
+    const int steps = qEnvironmentVariableIsSet("ZOMAR_WALK_STEPS")
+                          ? qEnvironmentVariableIntValue("ZOMAR_WALK_STEPS")
+                          : 5000;
+    QRandomGenerator random(walk);
+    Model model;
+    const QStringList kindOptions = {"Op_R", "Op_C", "Op_G"};
+    const QStringList countOptions = {"L3_En", "L4_En", "L5_En"};
+
+    for (int step = 0; step < steps; ++step) {
+        const QString where = QStringLiteral("walk %1 step %2").arg(walk).arg(step);
+        const int roll = random.bounded(100);
+        if (roll < 10) {
+            // An arrow key in one of the option groups, from its selected button.
+            const QStringList &group = roll < 5 ? kindOptions : countOptions;
+            OptionButton *from = nullptr;
+            for (const QString &name : group) {
+                if (get<OptionButton>(name)->isChecked())
+                    from = get<OptionButton>(name);
+            }
+            from->setFocus();
+            const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+            QTest::keyClick(from, keys[random.bounded(4)]);
+            // Whatever the key selected, the model follows that selection.
+            for (int i = 0; i < 3; ++i) {
+                auto *button = get<OptionButton>(group[i]);
+                if (!button->isChecked() || button == from)
+                    continue;
+                if (roll < 5)
+                    model.chooseKind(static_cast<ComponentKind>(i));
+                else
+                    model.count = 3 + i;
+            }
+        } else if (roll < 25) {
+            const QStringList &group = roll < 18 ? kindOptions : countOptions;
+            const int i = random.bounded(3);
+            auto *button = get<OptionButton>(group[i]);
+            if (!button->isVisible())
+                continue;
+            const QPoint at(random.bounded(button->width()), random.bounded(button->height()));
+            const bool wasChecked = button->isChecked();
+            click(group[i], at);
+            if (!wasChecked) {
+                if (roll < 18)
+                    model.chooseKind(static_cast<ComponentKind>(i));
+                else
+                    model.count = 3 + i;
+            }
+        } else {
+            const int band = 1 + random.bounded(5);
+            const int colour = random.bounded(band <= 2 ? 10 : 12);
+            if (!shown(swatchName(band, colour)))
+                continue;
+            click(swatchName(band, colour));
+            model.bands[band - 1] = colour;
+        }
+        if (model.kind == ComponentKind::Capacitor)
+            model.voltage = *evaluate({model.kind, model.count, model.bands}, NumberText(russian)).voltage;
+        verifyAgainst(model, where);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Zomar::prepareApplication(app);
+    TestInteraction test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_interaction.moc"
