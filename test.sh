@@ -19,7 +19,9 @@ suite() {
 
 suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+# The sanitized run takes one long random walk of 100000 steps.
 ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-ZOMAR_WALK_STEPS=100000 \
-    suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZOMAR_SANITIZE=address,undefined -DZOMAR_BENCHMARKS=OFF
+ZOMAR_WALK=1 ZOMAR_WALK_STEPS=100000 QTEST_FUNCTION_TIMEOUT=1800000 \
+    suite build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOMAR_SANITIZE=address,undefined -DZOMAR_BENCHMARKS=OFF

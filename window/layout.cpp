@@ -57,7 +57,7 @@ constexpr OffGrid offGrid[] = {
 template <typename... Numbers>
 std::string numbered(const char *pattern, Numbers... numbers)
 {
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, pattern, numbers...);
     return name;
 }
