@@ -1,0 +1,51 @@
+# Platform integration, installation and the Debian package.
+# Every version shown anywhere comes from project(VERSION).
+
+if(WIN32)
+    set(ZOMAR_ICO ${CMAKE_CURRENT_LIST_DIR}/zomar.ico)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/zomar.rc.in ${CMAKE_CURRENT_BINARY_DIR}/zomar.rc @ONLY)
+    target_sources(zomar PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/zomar.rc)
+    set_target_properties(zomar PROPERTIES WIN32_EXECUTABLE ON OUTPUT_NAME Zomar)
+elseif(APPLE)
+    set_target_properties(zomar PROPERTIES
+        MACOSX_BUNDLE ON
+        OUTPUT_NAME Zomar
+        MACOSX_BUNDLE_BUNDLE_NAME Zomar
+        MACOSX_BUNDLE_GUI_IDENTIFIER ${ZOMAR_APP_ID}
+        MACOSX_BUNDLE_BUNDLE_VERSION ${PROJECT_VERSION}
+        MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
+endif()
+
+include(GNUInstallDirs)
+install(TARGETS zomar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+
+if(UNIX AND NOT APPLE)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/org.zomar.Zomar.metainfo.xml.in
+                   ${CMAKE_CURRENT_BINARY_DIR}/${ZOMAR_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.zomar.Zomar.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${ZOMAR_APP_ID}.desktop)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ZOMAR_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    foreach(size 16 32)
+        install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon-${size}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                RENAME ${ZOMAR_APP_ID}.png)
+    endforeach()
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.zomar.Zomar.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+            RENAME ${ZOMAR_APP_ID}.svg)
+endif()
+
+set(CPACK_PACKAGE_NAME zomar)
+set(CPACK_PACKAGE_VENDOR "Zomar developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour-code reader for resistors, capacitors and inductors")
+set(CPACK_PACKAGE_DESCRIPTION "Zomar shows what the colour bands of a resistor, capacitor or inductor mean:\ndigits, multiplier, nominal value, tolerance and rated voltage.")
+set(CPACK_PACKAGE_CONTACT "Zomar developers <zomar@localhost>")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window's stand-in faces for "MS Sans Serif" and "Arial".
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installation and the Debian package: what lands where, the validators of
+# the desktop entry and the AppStream metainfo, and the package's contents.
+# usage: packaging.sh BUILD_DIR APP_ID VERSION
+set -euo pipefail
+
+build=$(cd "$1" && pwd) id=$2 version=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null
+root=$work/root/usr
+expected=(
+    bin/zomar
+    "share/applications/$id.desktop"
+    "share/metainfo/$id.metainfo.xml"
+    "share/icons/hicolor/16x16/apps/$id.png"
+    "share/icons/hicolor/32x32/apps/$id.png"
+    "share/icons/hicolor/scalable/apps/$id.svg"
+)
+for f in "${expected[@]}"; do
+    [[ -f $root/$f ]] || fail "not installed: $f"
+done
+[[ $(identify -format '%wx%h' "$root/share/icons/hicolor/16x16/apps/$id.png") == 16x16 ]] || fail "16 px icon"
+[[ $(identify -format '%wx%h' "$root/share/icons/hicolor/32x32/apps/$id.png") == 32x32 ]] || fail "32 px icon"
+
+desktop=$root/share/applications/$id.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+grep -qx "Icon=$id" "$desktop" || fail "Icon= is not $id"
+grep -qx 'Categories=Education;Electronics;Engineering;' "$desktop" || fail "Categories"
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[[ -x $root/bin/${exec_line%% *} ]] || fail "Exec=$exec_line is not the installed binary"
+
+metainfo=$root/share/metainfo/$id.metainfo.xml
+appstreamcli validate --no-net "$metainfo" >"$work/as.log" 2>&1 || { cat "$work/as.log"; fail "appstreamcli validate"; }
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release is not $version"
+
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(ls "$work"/deb/zomar_"$version"_*.deb) || fail "no package zomar_$version"
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for dep in fonts-liberation libqt6widgets6 libc6; do
+    [[ $depends == *"$dep"* ]] || fail "package does not depend on $dep: $depends"
+done
+dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$work/contents"
+for f in "${expected[@]}"; do
+    grep -qx "usr/$f" "$work/contents" || fail "not in the package: usr/$f"
+done
+echo "packaging: all checks passed"
