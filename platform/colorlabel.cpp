@@ -1,26 +1,31 @@
 #include "platform/colorlabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace zomar {
 
 ColorLabel::ColorLabel(QWidget *parent) : QLabel(parent)
 {
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
-    setBackColor(Qt::white);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ColorLabel::setBackColor(const QColor &color)
 {
+    if (color == m_backColor)
+        return;
     m_backColor = color;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, color);
-    setPalette(pal);
+    update();
+}
+
+void ColorLabel::paintEvent(QPaintEvent *)
+{
+    // Black border strips and the colour inside, one logical pixel wide at
+    // any screen scale.
+    QPainter painter(this);
+    const QRect r = rect();
+    painter.fillRect(r, Qt::black);
+    painter.fillRect(r.adjusted(1, 1, -1, -1), m_backColor);
 }
 
 void ColorLabel::mousePressEvent(QMouseEvent *event)

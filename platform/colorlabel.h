@@ -6,7 +6,9 @@
 namespace zomar {
 
 // A label that shows a plain area of colour inside a one-pixel black border
-// and reports clicks: the palette swatches and the band stripes.
+// and reports clicks: the palette swatches and the band stripes. It paints
+// the colour itself rather than through its palette, which keeps the 61 of
+// them cheap to create.
 class ColorLabel : public QLabel {
     Q_OBJECT
 public:
@@ -21,11 +23,12 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QColor m_backColor;
+    QColor m_backColor = Qt::white;
     bool m_pressed = false;
 };
 

@@ -1,15 +1,31 @@
 #include "platform/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace zomar {
 
 namespace {
 
+// The first of the faces that is installed. Naming a face the platform lacks
+// sends the font database on a costly search for fallbacks at every font
+// load, so the choice is made once, here.
+QString installedFace(const QString &wanted)
+{
+    static const QStringList installed = QFontDatabase::families();
+    for (const QString &face : {wanted, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
+        if (installed.contains(face, Qt::CaseInsensitive))
+            return face;
+    }
+    return QString(); // the toolkit's default sans-serif face
+}
+
 QFont makeFont(const QString &face, qreal pointSize, QFont::Weight weight)
 {
     QFont font;
-    font.setFamilies({face, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    const QString installed = installedFace(face);
+    if (!installed.isEmpty())
+        font.setFamily(installed);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
@@ -20,17 +36,20 @@ QFont makeFont(const QString &face, qreal pointSize, QFont::Weight weight)
 
 QFont boldSansFont()
 {
-    return makeFont(QStringLiteral("MS Sans Serif"), 7.8, QFont::Bold);
+    static const QFont font = makeFont(QStringLiteral("MS Sans Serif"), 7.8, QFont::Bold);
+    return font;
 }
 
 QFont boldArialFont()
 {
-    return makeFont(QStringLiteral("Arial"), 9, QFont::Bold);
+    static const QFont font = makeFont(QStringLiteral("Arial"), 9, QFont::Bold);
+    return font;
 }
 
 QFont plainFont()
 {
-    return makeFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal);
+    static const QFont font = makeFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal);
+    return font;
 }
 
 } // namespace zomar
