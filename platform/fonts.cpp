@@ -1,6 +1,7 @@
 #include "platform/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace zomar {
@@ -49,6 +50,18 @@ QFont boldArialFont()
 QFont plainFont()
 {
     static const QFont font = makeFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal);
+    return font;
+}
+
+QFont condensedToFit(QFont font, const QString &text, int room)
+{
+    constexpr int narrowest = 60;
+    int stretch = 100;
+    font.setStretch(stretch);
+    while (stretch > narrowest && QFontMetrics(font).horizontalAdvance(text) > room) {
+        stretch -= 5;
+        font.setStretch(stretch);
+    }
     return font;
 }
 

@@ -11,4 +11,9 @@ QFont boldSansFont();  // "MS Sans Serif" 7.8 pt bold
 QFont boldArialFont(); // "Arial" 9 pt bold
 QFont plainFont();     // "MS Sans Serif" 8 pt regular
 
+// The font, condensed as far as needed (to 60 % at most) for the text to fit
+// in room pixels: a stand-in face wider than the original keeps every
+// caption whole in its fixed-size control.
+QFont condensedToFit(QFont font, const QString &text, int room);
+
 } // namespace zomar

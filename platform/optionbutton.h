@@ -11,6 +11,9 @@ class OptionButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
+    // The width its caption has beside the indicator.
+    int captionRoom() const;
+
 protected:
     bool hitButton(const QPoint &pos) const override;
 };

@@ -1,5 +1,7 @@
 #include "platform/resultbox.h"
 
+#include "platform/fonts.h"
+
 #include <QEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -7,8 +9,6 @@
 namespace zomar {
 
 namespace {
-// Narrowest stretch, in percent, that a text is condensed to.
-constexpr int narrowest = 60;
 // QLineEdit keeps this many pixels free on each side of its text.
 constexpr int lineEditMargin = 2;
 } // namespace
@@ -38,15 +38,9 @@ void ResultBox::fitText()
     if (m_fitting)
         return;
     m_fitting = true; // setFont() below comes back through changeEvent()
-    QFont f = font();
-    const int room = textRoom();
-    int stretch = 100;
-    f.setStretch(stretch);
-    while (stretch > narrowest && QFontMetrics(f).horizontalAdvance(text()) > room) {
-        stretch -= 5;
-        f.setStretch(stretch);
-    }
-    setFont(f);
+    const QFont fitting = condensedToFit(font(), text(), textRoom());
+    if (fitting != font())
+        setFont(fitting);
     setCursorPosition(0);
     m_fitting = false;
 }

@@ -81,6 +81,25 @@ void applyLook(QWidget *w, Look look)
     }
 }
 
+// A caption wider than its control, as in a wide stand-in face, is condensed.
+void fitCaption(QWidget *w)
+{
+    QString caption;
+    int room = 0;
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        caption = label->text();
+        room = label->contentsRect().width();
+    } else if (auto *button = qobject_cast<OptionButton *>(w)) {
+        caption = button->text();
+        room = button->captionRoom();
+    }
+    if (caption.isEmpty())
+        return;
+    const QFont fitting = condensedToFit(w->font(), caption, room);
+    if (fitting != w->font())
+        w->setFont(fitting);
+}
+
 bool isWindowed(ControlType type)
 {
     return type == ControlType::TextBox || type == ControlType::OptionButton
@@ -135,6 +154,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *container)
     if (spec.type != ControlType::Swatch && spec.type != ControlType::Stripe
         && spec.type != ControlType::Rectangle)
         applyLook(w, spec.look);
+    fitCaption(w);
     if (spec.hidden)
         w->setVisible(false);
     return w;

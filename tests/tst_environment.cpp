@@ -1,0 +1,79 @@
+// The window in the user's own locale, as the program starts it: decimal
+// separator from the locale, never a group separator. Run once per locale
+// with LC_ALL set and ZOMAR_EXPECT_DECIMAL naming the separator to see.
+#include "window/zomar.h"
+
+#include "platform/resultbox.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace zomar;
+
+class TestEnvironment : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void numbersFollowTheSystemLocale();
+
+private:
+    void click(Zomar &window, const char *name)
+    {
+        QWidget *w = window.findChild<QWidget *>(QLatin1String(name));
+        QVERIFY(w);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, w->mapTo(&window, w->rect().center()));
+    }
+    static QString text(Zomar &window, const char *name)
+    {
+        return window.findChild<ResultBox *>(QLatin1String(name))->text();
+    }
+
+    QString m_decimal;
+};
+
+void TestEnvironment::initTestCase()
+{
+    m_decimal = qEnvironmentVariable("ZOMAR_EXPECT_DECIMAL");
+    if (m_decimal.isEmpty())
+        QSKIP("set LC_ALL and ZOMAR_EXPECT_DECIMAL to run this test");
+}
+
+void TestEnvironment::numbersFollowTheSystemLocale()
+{
+    Zomar window; // the system locale, as in the program
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QLocale system = QLocale::system();
+    QCOMPARE(system.decimalPoint(), m_decimal);
+
+    // Large numbers, which a grouping locale would split.
+    QCOMPARE(text(window, "Result2"), QStringLiteral("1000000000"));
+    QCOMPARE(text(window, "R_Full"), QStringLiteral("999000 МОм"));
+    click(window, "Op_C");
+    QCOMPARE(text(window, "R_Full"), QStringLiteral("99000 мкФ"));
+    click(window, "Op_R");
+
+    // Yellow, violet, red, gold: 4.7 kilo-ohms in the locale's notation.
+    click(window, "L4_En");
+    click(window, "L1_4");
+    click(window, "L2_7");
+    click(window, "L3_2");
+    click(window, "L4_10");
+    QCOMPARE(text(window, "R_Full"), QStringLiteral("4") + m_decimal + QStringLiteral("7 кОм"));
+    click(window, "L3_11");
+    QCOMPARE(text(window, "Result2"), QStringLiteral("0") + m_decimal + QStringLiteral("01"));
+    QCOMPARE(text(window, "R_Full"), QStringLiteral("0") + m_decimal + QStringLiteral("47 Ом"));
+    click(window, "L3_3");
+    QCOMPARE(text(window, "R_Full"), QStringLiteral("47 кОм"));
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Zomar::prepareApplication(app);
+    TestEnvironment test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_environment.moc"
