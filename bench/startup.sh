@@ -7,6 +7,7 @@
 # usage: bench/startup.sh [BUILD_DIR] [RUNS]   (BUILD_DIR defaults to build/test)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tests/xvfb.sh
 build=${1:-build/test}
 runs=${2:-20}
 for bin in "$build/zomar" "$build/bench/bare_window" "$build/bench/bare_label"; do
@@ -20,12 +21,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
-chmod 700 "$work"
-unset QT_QPA_PLATFORM
+start_xvfb "$work"
 
 # One run: milliseconds from exec to a mapped window, and the peak RSS in kB.
 run_once() {
@@ -34,7 +30,7 @@ run_once() {
     /usr/bin/time -f '%M' -o "$out.rss" "$bin" &
     pid=$!
     # Poll for the mapped window; xdotool's own --sync waits in coarse steps.
-    until xdotool search --onlyvisible --name '^Zomar\.\.\.\.\.\.\.\.!$' >/dev/null 2>&1; do
+    until xdotool search --onlyvisible --name "$zomar_caption" >/dev/null 2>&1; do
         kill -0 "$pid" 2>/dev/null || { echo "$bin did not start" >&2; exit 1; }
     done
     end=$(date +%s%N)

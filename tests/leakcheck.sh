@@ -4,6 +4,7 @@
 # code. Leaks wholly inside the system libraries are theirs, not ours.
 # usage: leakcheck.sh ZOMAR_BINARY SUPPRESSIONS  (LEAKCHECK_LOG=file keeps the log)
 set -euo pipefail
+source "$(dirname "$0")/xvfb.sh"
 
 bin=$1 supp=$2
 work=$(mktemp -d)
@@ -19,18 +20,12 @@ fail() {
     exit 1
 }
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
-chmod 700 "$work"
-unset QT_QPA_PLATFORM
+start_xvfb "$work"
 
 valgrind --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
     --num-callers=40 --suppressions="$supp" --log-file="$work/valgrind.log" "$bin" &
 pid=$!
-wid=$(timeout 120 xdotool search --sync --onlyvisible --name '^Zomar\.\.\.\.\.\.\.\.!$' | head -n 1) \
+wid=$(timeout 120 xdotool search --sync --onlyvisible --name "$zomar_caption" | head -n 1) \
     || fail "no window under valgrind"
 sleep 1
 # A few clicks: a swatch, three bands, the inductor, the capacitor, Exit.

@@ -4,6 +4,7 @@
 # on screen, then press Exit and expect a clean exit.
 # usage: realwindow.sh ZOMAR_BINARY [SCREENSHOT_DIR]
 set -euo pipefail
+source "$(dirname "$0")/xvfb.sh"
 
 bin=$1
 shots=${2:-$(mktemp -d)}
@@ -24,18 +25,13 @@ fail() {
 }
 
 # A free display of our own.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
+start_xvfb "$work"
 export XDG_RUNTIME_DIR=$work
 chmod 700 "$work"
 
 "$bin" &
 pid=$!
-wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zomar\.\.\.\.\.\.\.\.!$' | head -n 1) \
+wid=$(timeout 10 xdotool search --sync --onlyvisible --name "$zomar_caption" | head -n 1) \
     || fail "no window captioned Zomar........!"
 sleep 0.3
 

@@ -62,9 +62,9 @@ std::string numbered(const char *pattern, Numbers... numbers)
     return name;
 }
 
-ControlSpec swatch(int band, int colour)
+LayoutItem swatch(int band, int colour)
 {
-    ControlSpec s{.name = numbered("L%d_%d", band, colour),
+    LayoutItem s{.name = numbered("L%d_%d", band, colour),
                   .type = Swatch,
                   .left = paletteLeft + columnStep * (band - 1),
                   .top = paletteTop + rowStep * paletteRow(colour),
@@ -83,15 +83,15 @@ ControlSpec swatch(int band, int colour)
     return s;
 }
 
-ControlSpec stripe(int band, int left, int top)
+LayoutItem stripe(int band, int left, int top)
 {
     return {.name = numbered("Line%d", band), .type = Stripe, .left = left, .top = top,
             .width = 255, .height = 975, .fill = qRgb(255, 255, 255), .band = band};
 }
 
-std::vector<ControlSpec> build()
+std::vector<LayoutItem> build()
 {
-    std::vector<ControlSpec> list = {
+    std::vector<LayoutItem> list = {
         {.name = "Ed_Izm", .type = TextBox, .left = 840, .top = 2715, .width = 405, .height = 270, .look = ResultBox},
         {.name = "Result4", .type = TextBox, .left = 225, .top = 4635, .width = 1575, .height = 285, .look = ResultBox, .hidden = true},
         {.name = "Result3", .type = TextBox, .left = 225, .top = 4035, .width = 1575, .height = 285, .look = ResultBox},
@@ -163,9 +163,9 @@ std::vector<ControlSpec> build()
 
 } // namespace
 
-const std::vector<ControlSpec> &layoutControls()
+const std::vector<LayoutItem> &layoutControls()
 {
-    static const std::vector<ControlSpec> list = build();
+    static const std::vector<LayoutItem> list = build();
     return list;
 }
 

@@ -35,7 +35,7 @@ enum class Look {
     ResultBox,          // black bold arial on light grey
 };
 
-struct ControlSpec {
+struct LayoutItem {
     std::string name;
     ControlType type = ControlType::Label;
     const char *container = nullptr; // a frame's name, or none for the window
@@ -78,6 +78,6 @@ int paletteColourCount(int band);
 
 // All controls, front to back: a control lies in front of every later one it
 // overlaps, within its own layer (windowed controls over labels and shapes).
-const std::vector<ControlSpec> &layoutControls();
+const std::vector<LayoutItem> &layoutControls();
 
 } // namespace zomar

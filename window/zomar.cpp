@@ -106,17 +106,17 @@ bool isWindowed(ControlType type)
            || type == ControlType::Frame || type == ControlType::CommandButton;
 }
 
-QWidget *createControl(const ControlSpec &spec, QWidget *container)
+QWidget *createControl(const LayoutItem &item, QWidget *container)
 {
     QWidget *w = nullptr;
-    switch (spec.type) {
+    switch (item.type) {
     case ControlType::Label:
-        w = new QLabel(spec.caption.toString(), container);
+        w = new QLabel(item.caption.toString(), container);
         break;
     case ControlType::Swatch:
     case ControlType::Stripe: {
         auto *label = new ColorLabel(container);
-        label->setBackColor(QColor(*spec.fill));
+        label->setBackColor(QColor(*item.fill));
         w = label;
         break;
     }
@@ -125,14 +125,14 @@ QWidget *createControl(const ControlSpec &spec, QWidget *container)
         break;
     }
     case ControlType::OptionButton: {
-        auto *button = new OptionButton(spec.caption.toString(), container);
-        button->setChecked(spec.selected);
+        auto *button = new OptionButton(item.caption.toString(), container);
+        button->setChecked(item.selected);
         w = button;
         break;
     }
     case ControlType::Rectangle:
-        w = new RectShape(spec.fill ? std::optional<QColor>(QColor(*spec.fill)) : std::nullopt,
-                          QColor(spec.outline), container);
+        w = new RectShape(item.fill ? std::optional<QColor>(QColor(*item.fill)) : std::nullopt,
+                          QColor(item.outline), container);
         break;
     case ControlType::Frame: {
         // An etched line in shades of the teal, as group boxes are drawn.
@@ -146,16 +146,16 @@ QWidget *createControl(const ControlSpec &spec, QWidget *container)
         break;
     }
     case ControlType::CommandButton:
-        w = new QPushButton(spec.caption.toString(), container);
+        w = new QPushButton(item.caption.toString(), container);
         break;
     }
-    w->setObjectName(QString::fromStdString(spec.name));
-    w->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-    if (spec.type != ControlType::Swatch && spec.type != ControlType::Stripe
-        && spec.type != ControlType::Rectangle)
-        applyLook(w, spec.look);
+    w->setObjectName(QString::fromStdString(item.name));
+    w->setGeometry(twipsRect(item.left, item.top, item.width, item.height));
+    if (item.type != ControlType::Swatch && item.type != ControlType::Stripe
+        && item.type != ControlType::Rectangle)
+        applyLook(w, item.look);
     fitCaption(w);
-    if (spec.hidden)
+    if (item.hidden)
         w->setVisible(false);
     return w;
 }
@@ -197,15 +197,15 @@ Zomar::Zomar(NumberText numbers, QWidget *parent)
 
 void Zomar::createControls()
 {
-    const std::vector<ControlSpec> &specs = layoutControls();
+    const std::vector<LayoutItem> &items = layoutControls();
 
     // Frames first, so their controls have a container; then the rest from
     // back to front, so each control is stacked over those behind it.
-    for (const ControlSpec &spec : specs) {
-        if (spec.type == ControlType::Frame)
-            createControl(spec, this);
+    for (const LayoutItem &item : items) {
+        if (item.type == ControlType::Frame)
+            createControl(item, this);
     }
-    for (auto it = specs.rbegin(); it != specs.rend(); ++it) {
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
         if (it->type == ControlType::Frame)
             continue;
         QWidget *container = this;
@@ -222,7 +222,7 @@ void Zomar::createControls()
         }
     }
     // Windowed controls lie in front of labels and shapes.
-    for (auto it = specs.rbegin(); it != specs.rend(); ++it) {
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
         if (isWindowed(it->type))
             findChild<QWidget *>(QString::fromStdString(it->name))->raise();
     }
