@@ -155,6 +155,8 @@ QWidget *createControl(const LayoutItem &item, QWidget *container)
         && item.type != ControlType::Rectangle)
         applyLook(w, item.look);
     fitCaption(w);
+    if (!item.accessibleName.isEmpty())
+        w->setAccessibleName(item.accessibleName.toString());
     if (item.hidden)
         w->setVisible(false);
     return w;
@@ -247,13 +249,6 @@ void Zomar::createControls()
     named(L4_En, "L4_En");
     named(L5_En, "L5_En");
     named(Exit_Btn, "Exit_Btn");
-
-    Result->setAccessibleName(QStringLiteral("Номинал"));
-    Ed_Izm->setAccessibleName(QStringLiteral("Единица"));
-    Result2->setAccessibleName(QStringLiteral("Множитель"));
-    R_Full->setAccessibleName(QStringLiteral("то есть"));
-    Result3->setAccessibleName(QStringLiteral("Допуск + -"));
-    Result4->setAccessibleName(QStringLiteral("Напряж."));
 
     QWidget *tabOrder[] = {Op_R, Op_C, Op_G, L3_En, L4_En, L5_En, Result,
                            Ed_Izm, Result2, R_Full, Result3, Result4, Exit_Btn};
