@@ -16,6 +16,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace zomar;
 
@@ -67,6 +68,7 @@ private slots:
     void tabOrder();
     void applicationIdentity();
     void exitEndsTheEventLoop();
+    void closingTheFrameEndsTheEventLoop();
 
 private:
     template <typename T = QWidget>
@@ -427,6 +429,18 @@ void TestWindow::applicationIdentity()
 void TestWindow::exitEndsTheEventLoop()
 {
     QTimer::singleShot(0, this, [this] { QTest::mouseClick(get("Exit_Btn"), Qt::LeftButton); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(7); });
+    watchdog.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!m_window->isVisible());
+}
+
+void TestWindow::closingTheFrameEndsTheEventLoop()
+{
+    // The window manager's close request, as the frame's close button sends it.
+    QTimer::singleShot(0, this, [this] { m_window->windowHandle()->close(); });
     QTimer watchdog;
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(7); });
