@@ -552,6 +552,7 @@ void TestInteraction::randomWalk()
         if (QTest::currentTestFailed())
             return;
     }
+    qInfo("walk %u: %d steps checked", walk, steps);
 }
 
 int main(int argc, char *argv[])
