@@ -426,26 +426,29 @@ void TestWindow::applicationIdentity()
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 }
 
-void TestWindow::exitEndsTheEventLoop()
+// The event loop's exit status once the action has run; 7 if it is still
+// running five seconds later.
+template <typename Action>
+int exitStatusAfter(QObject *context, Action action)
 {
-    QTimer::singleShot(0, this, [this] { QTest::mouseClick(get("Exit_Btn"), Qt::LeftButton); });
+    QTimer::singleShot(0, context, action);
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(7); });
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(7); });
     watchdog.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
+    return QApplication::exec();
+}
+
+void TestWindow::exitEndsTheEventLoop()
+{
+    QCOMPARE(exitStatusAfter(this, [this] { QTest::mouseClick(get("Exit_Btn"), Qt::LeftButton); }), 0);
     QVERIFY(!m_window->isVisible());
 }
 
 void TestWindow::closingTheFrameEndsTheEventLoop()
 {
     // The window manager's close request, as the frame's close button sends it.
-    QTimer::singleShot(0, this, [this] { m_window->windowHandle()->close(); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(7); });
-    watchdog.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(exitStatusAfter(this, [this] { m_window->windowHandle()->close(); }), 0);
     QVERIFY(!m_window->isVisible());
 }
 
