@@ -1,9 +1,14 @@
 #include "platform/colorlabel.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace zomar {
+
+void paintColourArea(QPainter &painter, const QRect &rect, const QColor &colour)
+{
+    painter.fillRect(rect, Qt::black);
+    painter.fillRect(rect.adjusted(1, 1, -1, -1), colour);
+}
 
 ColorLabel::ColorLabel(QWidget *parent) : QLabel(parent)
 {
@@ -20,28 +25,22 @@ void ColorLabel::setBackColor(const QColor &color)
 
 void ColorLabel::paintEvent(QPaintEvent *)
 {
-    // Black border strips and the colour inside, one logical pixel wide at
-    // any screen scale.
     QPainter painter(this);
-    const QRect r = rect();
-    painter.fillRect(r, Qt::black);
-    painter.fillRect(r.adjusted(1, 1, -1, -1), m_backColor);
+    paintColourArea(painter, rect(), m_backColor);
 }
 
-void ColorLabel::mousePressEvent(QMouseEvent *event)
+ColorSwatch::ColorSwatch(const QColor &color, QWidget *parent)
+    : QAbstractButton(parent), m_backColor(color)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
 }
 
-void ColorLabel::mouseReleaseEvent(QMouseEvent *event)
+void ColorSwatch::paintEvent(QPaintEvent *)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
+    // The same while pressed: a swatch is a colour, not a raised button.
+    QPainter painter(this);
+    paintColourArea(painter, rect(), m_backColor);
 }
 
 } // namespace zomar

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QLabel>
 
+class QPainter;
+
 namespace zomar {
 
-// A label that shows a plain area of colour inside a one-pixel black border
-// and reports clicks: the palette swatches and the band stripes. It paints
-// the colour itself rather than through its palette, which keeps the 61 of
-// them cheap to create.
+// A plain area of colour inside a one-pixel black border, one logical pixel
+// wide at any screen scale.
+void paintColourArea(QPainter &painter, const QRect &rect, const QColor &colour);
+
+// A band stripe: a label that shows its band's colour. The colour is painted
+// directly rather than through the palette, which keeps the stripes and
+// swatches cheap to create.
 class ColorLabel : public QLabel {
     Q_OBJECT
 public:
@@ -18,18 +24,28 @@ public:
     QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor &color);
 
-signals:
-    // A press and a release of the left button, both on the label.
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QColor m_backColor = Qt::white;
-    bool m_pressed = false;
+};
+
+// A palette swatch: a colour to press. As a button it reports clicks (a
+// press and a release of the left button, both on it) and offers assistive
+// technologies a press action; it never takes the keyboard focus.
+class ColorSwatch : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit ColorSwatch(const QColor &color, QWidget *parent = nullptr);
+
+    QColor backColor() const { return m_backColor; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_backColor;
 };
 
 } // namespace zomar

@@ -9,7 +9,8 @@ namespace zomar {
 
 // Numbers to text and back by the rules of one locale: general format with at
 // most 15 significant digits, no trailing zeros, no digit grouping, the
-// locale's decimal separator.
+// locale's decimal separator and the digits 0-9 in every locale, so that one
+// panel never mixes two digit systems.
 class NumberText {
 public:
     explicit NumberText(QLocale locale = QLocale::system());
@@ -25,6 +26,7 @@ public:
 
 private:
     QLocale m_locale;
+    QString m_decimal;
 };
 
 } // namespace zomar

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QAccessible>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -99,6 +100,7 @@ private slots:
     void digitBandWithoutDigitThroughTheWindow();
     void inductorOffersNoFiveBands();
     void arrowKeysRunTheHandlers();
+    void keyboardOnly();
     void inertControls();
     void hiddenSwatchCannotBeClicked();
     void accessibleNames();
@@ -422,6 +424,43 @@ void TestInteraction::arrowKeysRunTheHandlers()
     QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
 }
 
+// Tab enters each option group on its selected button, whatever was
+// clicked before; an inductor's band count can be changed by keys alone.
+void TestInteraction::keyboardOnly()
+{
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // The stops that Tab visits from Exit round to Exit.
+    const auto tabCycle = [] {
+        QStringList cycle;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            cycle << QApplication::focusWidget()->objectName();
+        } while (cycle.size() < 20 && cycle.last() != QLatin1String("Exit_Btn"));
+        return cycle.join(QLatin1Char(' '));
+    };
+    get(QStringLiteral("Exit_Btn"))->setFocus();
+    QCOMPARE(tabCycle(), QStringLiteral("Op_R L5_En Result Ed_Izm Result2 R_Full Result3 Exit_Btn"));
+    click(QStringLiteral("L5_En"));
+    click(QStringLiteral("Op_G"));
+    get(QStringLiteral("Exit_Btn"))->setFocus();
+    QCOMPARE(tabCycle(), QStringLiteral("Op_G L4_En Result Ed_Izm Result2 R_Full Result3 Exit_Btn"));
+    // From the results back into the count group, and three bands.
+    get(QStringLiteral("Result"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("L4_En"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QVERIFY(get<OptionButton>(QStringLiteral("L3_En"))->isChecked());
+    QVERIFY(!shown(QStringLiteral("Line4")));
+    QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
+    // And back to a capacitor, whose fifth band returns.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Op_G"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QVERIFY(get<OptionButton>(QStringLiteral("Op_C"))->isChecked());
+    QVERIFY(shown(QStringLiteral("L5_En")));
+}
+
 void TestInteraction::inertControls()
 {
     click(QStringLiteral("L1_2"));
@@ -457,23 +496,42 @@ void TestInteraction::hiddenSwatchCannotBeClicked()
     QCOMPARE(m_window->bandIndex(5), 9);
 }
 
+// A listener tells a stripe (the band's colour now) from a swatch (a colour
+// on offer for a band), and a swatch pressed through accessibility chooses
+// its colour as a click does, unless it is hidden.
 void TestInteraction::accessibleNames()
 {
-    QCOMPARE(get(QStringLiteral("L3_2"))->accessibleName(), QStringLiteral("Полоса 3: Красный"));
-    QCOMPARE(get(QStringLiteral("L3_2"))->toolTip(), QStringLiteral("Полоса 3: Красный"));
-    QCOMPARE(get(QStringLiteral("L1_1"))->accessibleName(), QStringLiteral("Полоса 1: Коричневый"));
-    QCOMPARE(get(QStringLiteral("L5_11"))->toolTip(), QStringLiteral("Полоса 5: Серебряный"));
-    QCOMPARE(get(QStringLiteral("Line3"))->accessibleName(), QStringLiteral("Полоса 3: Белый"));
-    click(QStringLiteral("L3_2"));
-    QCOMPARE(get(QStringLiteral("Line3"))->accessibleName(), QStringLiteral("Полоса 3: Красный"));
-    QCOMPARE(get(QStringLiteral("Line3"))->toolTip(), QStringLiteral("Полоса 3: Красный"));
+    const std::pair<const char *, const char *> names[] = {
+        {"L3_2", "Красный для полосы 3"}, {"L1_1", "Коричневый для полосы 1"},
+        {"L5_11", "Серебряный для полосы 5"}, {"Line3", "Цвет полосы 3: Белый"},
+        {"Frame2", "Элемент"}, {"Frame1", "Кол-во полос"},
+        {"Result", "Цифры номинала"}, {"Ed_Izm", "Единица номинала"}, {"Result2", "Множитель"},
+        {"R_Full", "Номинал с единицей"}, {"Result3", "Допуск"}, {"Result4", "Напряжение"}};
+    for (const auto &[name, text] : names)
+        QCOMPARE(get(QString::fromLatin1(name))->accessibleName(), QString::fromUtf8(text));
+    QCOMPARE(get(QStringLiteral("L3_2"))->toolTip(), QStringLiteral("Красный для полосы 3"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(get(QStringLiteral("Frame1")))->role(), QAccessible::Grouping);
+
+    const auto press = [this](const char *name) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(QString::fromLatin1(name)));
+        QVERIFY(a && a->actionInterface());
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press("L3_2");
+    QTRY_COMPARE(m_window->bandIndex(3), 2);
+    QCOMPARE(stripeColour(3), QColor(255, 0, 0));
+    QCOMPARE(get(QStringLiteral("Line3"))->accessibleName(), QStringLiteral("Цвет полосы 3: Красный"));
+    QCOMPARE(get(QStringLiteral("Line3"))->toolTip(), QStringLiteral("Цвет полосы 3: Красный"));
+    QCOMPARE(text("Result"), QStringLiteral("992"));
+    // Hidden while the press is under way: no choice.
+    press("L5_3");
+    click(QStringLiteral("L3_En"));
+    const int evaluations = m_window->evaluationCount();
+    QTest::qWait(300);
+    QCOMPARE(m_window->bandIndex(5), int(White));
+    QCOMPARE(m_window->evaluationCount(), evaluations);
     click(QStringLiteral("Op_G"));
-    QCOMPARE(get(QStringLiteral("Line4"))->accessibleName(), QStringLiteral("Полоса 4: Золотой"));
-    const std::pair<const char *, const char *> fields[] = {
-        {"Result", "Номинал"}, {"Result2", "Множитель"}, {"R_Full", "то есть"},
-        {"Result3", "Допуск + -"}, {"Result4", "Напряж."}, {"Ed_Izm", "Единица"}};
-    for (const auto &[name, caption] : fields)
-        QCOMPARE(get(QString::fromLatin1(name))->accessibleName(), QString::fromUtf8(caption));
+    QCOMPARE(get(QStringLiteral("Line4"))->accessibleName(), QStringLiteral("Цвет полосы 4: Золотой"));
 }
 
 void TestInteraction::randomWalk_data()
@@ -512,12 +570,12 @@ void TestInteraction::randomWalk()
             }
             from->setFocus();
             const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
-            QTest::keyClick(from, keys[random.bounded(4)]);
-            // Whatever the key selected, the model follows that selection.
-            for (int i = 0; i < 3; ++i) {
-                auto *button = get<OptionButton>(group[i]);
-                if (!button->isChecked() || button == from)
-                    continue;
+            const Qt::Key key = keys[random.bounded(4)];
+            QTest::keyClick(from, key);
+            // Up and Left select the button before, Down and Right the one
+            // after, if it is shown; no wrap.
+            const int i = int(group.indexOf(from->objectName())) + (key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 1);
+            if (i >= 0 && i < 3 && shown(group[i])) {
                 if (roll < 5)
                     model.chooseKind(static_cast<ComponentKind>(i));
                 else

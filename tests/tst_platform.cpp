@@ -6,6 +6,9 @@
 #include "platform/resultbox.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -20,8 +23,9 @@ private slots:
     void textToNumber();
     void twips();
     void colorLabelKeepsItsColour();
-    void colorLabelClicks();
+    void swatchClicks();
     void optionButtonAnywhere();
+    void optionGroupKeyboard();
     void rectShapePaints();
     void resultBoxCondensesWideText();
 };
@@ -43,6 +47,11 @@ void TestPlatform::numberToText_data()
     QTest::newRow("C 4.7") << QLocale::c() << 47 * 0.1 << "4.7";
     QTest::newRow("de grouping omitted") << QLocale(QLocale::German) << 1234567.5 << "1234567,5";
     QTest::newRow("en grouping omitted") << QLocale(QLocale::English, QLocale::UnitedStates) << 1e6 << "1000000";
+    // Locales with digits of their own still write 0-9.
+    QTest::newRow("ar_EG") << QLocale(QStringLiteral("ar_EG")) << 47 * 0.1 << "4.7";
+    QTest::newRow("fa_IR") << QLocale(QStringLiteral("fa_IR")) << 999e9 << "999000000000";
+    QTest::newRow("bn_BD") << QLocale(QStringLiteral("bn_BD")) << 0.01 << "0.01";
+    QTest::newRow("my_MM") << QLocale(QStringLiteral("my_MM")) << 1234567.5 << "1234567.5";
 }
 
 void TestPlatform::numberToText()
@@ -64,9 +73,23 @@ void TestPlatform::textToNumber()
     QVERIFY(!ru.toNumber(QStringLiteral("10?")));
     QVERIFY(!ru.toNumber(QString()));
     QCOMPARE(ru.toText(7), QStringLiteral("7"));
-    // Every text written reads back as the number it stands for.
-    for (double v : {0.01, 0.47, 4.7, 990.0, 1e5, 2.2e6, 999e9})
-        QCOMPARE(*ru.toNumber(ru.toText(v)), v);
+    QVERIFY(!ru.toNumber(QStringLiteral("4.7"))); // a point is no comma
+    // In every locale Qt knows, a text written has the digits 0-9, the
+    // locale's separator and no grouping, and reads back as its number.
+    const QList<QLocale> all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    QVERIFY(all.size() > 300);
+    for (const QLocale &locale : all) {
+        const NumberText numbers(locale);
+        for (double v : {0.01, 0.47, 4.7, 990.0, 1e5, 2.2e6, 999e9, 123456.789012345}) {
+            const QString text = numbers.toText(v);
+            QString digits = text;
+            digits.remove(locale.decimalPoint());
+            for (QChar c : digits)
+                QVERIFY2(c >= QLatin1Char('0') && c <= QLatin1Char('9'), qPrintable(locale.name() + QLatin1Char(' ') + text));
+            QCOMPARE(numbers.toNumber(text), v);
+        }
+        QCOMPARE(numbers.toText(12), QStringLiteral("12"));
+    }
 }
 
 void TestPlatform::twips()
@@ -102,12 +125,14 @@ void TestPlatform::colorLabelKeepsItsColour()
     QCOMPARE(other.backColor(), label.backColor());
 }
 
-void TestPlatform::colorLabelClicks()
+void TestPlatform::swatchClicks()
 {
-    ColorLabel label;
+    ColorSwatch label(QColor(255, 0, 0));
     label.resize(17, 17);
     label.show();
-    QSignalSpy clicked(&label, &ColorLabel::clicked);
+    QCOMPARE(label.grab().toImage().pixelColor(8, 8), QColor(255, 0, 0));
+    QCOMPARE(label.focusPolicy(), Qt::NoFocus);
+    QSignalSpy clicked(&label, &ColorSwatch::clicked);
     QTest::mouseClick(&label, Qt::LeftButton);
     QCOMPARE(clicked.count(), 1);
     QTest::mouseClick(&label, Qt::RightButton);
@@ -119,6 +144,13 @@ void TestPlatform::colorLabelClicks()
     // A release without a press on the label is no click either.
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(clicked.count(), 1);
+    // Assistive technologies press it as a button.
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(&label);
+    QVERIFY(a && a->actionInterface());
+    QCOMPARE(a->role(), QAccessible::Button);
+    QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(clicked.count(), 2);
 }
 
 void TestPlatform::optionButtonAnywhere()
@@ -134,6 +166,54 @@ void TestPlatform::optionButtonAnywhere()
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(140, 8));
     QVERIFY(b->isChecked());
     QVERIFY(!a->isChecked());
+}
+
+// A group is one tab stop, its selected button; the arrows move the
+// selection over the shown buttons, by position, in either direction.
+void TestPlatform::optionGroupKeyboard()
+{
+    QWidget window;
+    auto *before = new QPushButton(QStringLiteral("before"), &window);
+    auto *group = new QWidget(&window);
+    QList<OptionButton *> b;
+    for (int i = 2; i >= 0; --i) // made in any order
+        b.prepend(new OptionButton(QString::number(i), group));
+    auto *after = new QPushButton(QStringLiteral("after"), &window);
+    for (int i = 0; i < 3; ++i)
+        b[i]->setGeometry(40 * i, 0, 35, 17);
+    b[1]->setChecked(true);
+    group->setGeometry(0, 30, 150, 20);
+    after->move(0, 60);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto tabFrom = [](QWidget *from, bool back = false) {
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+        return QApplication::focusWidget();
+    };
+    QCOMPARE(tabFrom(before), b[1]);
+    QCOMPARE(tabFrom(after, true), b[1]);
+    QTest::keyClick(b[1], Qt::Key_Left);
+    QVERIFY(b[0]->isChecked());
+    QCOMPARE(QApplication::focusWidget(), b[0]);
+    QTest::keyClick(b[0], Qt::Key_Up); // no wrap
+    QVERIFY(b[0]->isChecked());
+    QTest::keyClick(b[0], Qt::Key_Down);
+    QVERIFY(b[1]->isChecked());
+    // A hidden button is passed over and never the tab stop.
+    b[2]->hide();
+    QTest::keyClick(b[1], Qt::Key_Right);
+    QVERIFY(b[1]->isChecked());
+    b[2]->show();
+    b[0]->setChecked(true); // from code
+    QCOMPARE(tabFrom(before), b[0]);
+    // Focus left on another button, as by a press released elsewhere, does
+    // not take the tab stop from the selected one.
+    b[1]->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(tabFrom(after, true), b[0]);
+    QTest::keyClick(b[0], Qt::Key_Right);
+    QVERIFY(b[1]->isChecked());
 }
 
 void TestPlatform::rectShapePaints()

@@ -3,6 +3,7 @@
 #include "window/zomar.h"
 
 #include "platform/colorlabel.h"
+#include "platform/groupframe.h"
 #include "platform/optionbutton.h"
 #include "platform/rectshape.h"
 #include "platform/twips.h"
@@ -17,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+
+#include <cmath>
 
 using namespace zomar;
 
@@ -67,7 +70,10 @@ private slots:
     void textBoxesAreReadOnly();
     void tabOrder();
     void applicationIdentity();
+    void exitEndsTheEventLoop_data();
     void exitEndsTheEventLoop();
+    void keyboardFocusIsVisible_data();
+    void keyboardFocusIsVisible();
     void closingTheFrameEndsTheEventLoop();
 
 private:
@@ -112,15 +118,15 @@ void TestWindow::controlsAndKinds()
         seen.insert(w->objectName());
         if (qobject_cast<OptionButton *>(w))
             ++options;
-        else if (qobject_cast<QLabel *>(w))
-            ++labels;
+        else if (qobject_cast<QLabel *>(w) || qobject_cast<ColorSwatch *>(w))
+            ++labels; // a swatch is a label that can be pressed
         else if (qobject_cast<QLineEdit *>(w))
             ++boxes;
         else if (qobject_cast<RectShape *>(w))
             ++shapes;
         else if (qobject_cast<QPushButton *>(w))
             ++buttons;
-        else if (w->metaObject() == &QFrame::staticMetaObject)
+        else if (qobject_cast<GroupFrame *>(w))
             ++frames;
     }
     QCOMPARE(seen, QSet<QString>(names.begin(), names.end()));
@@ -213,7 +219,7 @@ void TestWindow::paletteGrid()
     for (int band = 1; band <= 5; ++band) {
         for (int j = 0; j < 12; ++j) {
             const QString name = QStringLiteral("L%1_%2").arg(band).arg(j);
-            auto *swatch = m_window->findChild<ColorLabel *>(name);
+            auto *swatch = m_window->findChild<ColorSwatch *>(name);
             QCOMPARE(swatch != nullptr, band > 2 || j < 10);
             if (!swatch)
                 continue;
@@ -439,10 +445,69 @@ int exitStatusAfter(QObject *context, Action action)
     return QApplication::exec();
 }
 
+void TestWindow::exitEndsTheEventLoop_data()
+{
+    QTest::addColumn<int>("key"); // 0: a mouse click
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("click") << 0 << Qt::KeyboardModifiers();
+    QTest::newRow("space") << int(Qt::Key_Space) << Qt::KeyboardModifiers();
+    QTest::newRow("return") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
 void TestWindow::exitEndsTheEventLoop()
 {
-    QCOMPARE(exitStatusAfter(this, [this] { QTest::mouseClick(get("Exit_Btn"), Qt::LeftButton); }), 0);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QWidget *exit = get("Exit_Btn");
+    exit->setFocus(Qt::TabFocusReason);
+    QCOMPARE(exitStatusAfter(this, [&] {
+                 if (key)
+                     QTest::keyClick(exit, Qt::Key(key), modifiers);
+                 else
+                     QTest::mouseClick(exit, Qt::LeftButton);
+             }),
+             0);
     QVERIFY(!m_window->isVisible());
+}
+
+// Where the keyboard focus is shows plainly: the focused control gains an
+// outline of at least 3:1 contrast against what it is drawn over.
+void TestWindow::keyboardFocusIsVisible_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("previous"); // the stop before it
+    QTest::newRow("Op_R") << "Op_R" << "Exit_Btn";
+    QTest::newRow("L5_En") << "L5_En" << "Op_R";
+    QTest::newRow("Exit_Btn") << "Exit_Btn" << "Result3";
+}
+
+void TestWindow::keyboardFocusIsVisible()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, previous);
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QWidget *w = get(qPrintable(name));
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    get(qPrintable(previous))->setFocus();
+    const QImage before = w->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w);
+    const QImage after = w->grab().toImage();
+    int plain = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            const double a = luminance(before.pixelColor(x, y)), b = luminance(after.pixelColor(x, y));
+            if ((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) >= 3)
+                ++plain;
+        }
+    }
+    // At least an outline around the caption (or the button's face).
+    QVERIFY2(plain >= 2 * 16 + 2 * 10, qPrintable(QStringLiteral("%1 pixels of 3:1").arg(plain)));
 }
 
 void TestWindow::closingTheFrameEndsTheEventLoop()

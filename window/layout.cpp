@@ -92,13 +92,13 @@ LayoutItem stripe(int band, int left, int top)
 std::vector<LayoutItem> build()
 {
     std::vector<LayoutItem> list = {
-        {.name = "Ed_Izm", .type = TextBox, .left = 840, .top = 2715, .width = 405, .height = 270, .look = ResultBox, .accessibleName = u"Единица"},
-        {.name = "Result4", .type = TextBox, .left = 225, .top = 4635, .width = 1575, .height = 285, .look = ResultBox, .hidden = true, .accessibleName = u"Напряж."},
-        {.name = "Result3", .type = TextBox, .left = 225, .top = 4035, .width = 1575, .height = 285, .look = ResultBox, .accessibleName = u"Допуск + -"},
+        {.name = "Ed_Izm", .type = TextBox, .left = 840, .top = 2715, .width = 405, .height = 270, .look = ResultBox, .accessibleName = u"Единица номинала"},
+        {.name = "Result4", .type = TextBox, .left = 225, .top = 4635, .width = 1575, .height = 285, .look = ResultBox, .hidden = true, .accessibleName = u"Напряжение"},
+        {.name = "Result3", .type = TextBox, .left = 225, .top = 4035, .width = 1575, .height = 285, .look = ResultBox, .accessibleName = u"Допуск"},
         {.name = "Result2", .type = TextBox, .left = 1440, .top = 2730, .width = 1215, .height = 270, .look = ResultBox, .accessibleName = u"Множитель"},
-        {.name = "Result", .type = TextBox, .left = 240, .top = 2715, .width = 570, .height = 270, .look = ResultBox, .accessibleName = u"Номинал"},
+        {.name = "Result", .type = TextBox, .left = 240, .top = 2715, .width = 570, .height = 270, .look = ResultBox, .accessibleName = u"Цифры номинала"},
 
-        {.name = "Frame1", .type = Frame, .left = 120, .top = 1560, .width = 2655, .height = 855, .look = Group},
+        {.name = "Frame1", .type = Frame, .left = 120, .top = 1560, .width = 2655, .height = 855, .look = Group, .accessibleName = u"Кол-во полос"},
         {.name = "L5_En", .type = OptionButton, .container = "Frame1", .caption = u"5", .left = 1800, .top = 480, .width = 495, .height = 255, .selected = true},
         {.name = "L4_En", .type = OptionButton, .container = "Frame1", .caption = u"4", .left = 975, .top = 480, .width = 495, .height = 255},
         {.name = "L3_En", .type = OptionButton, .container = "Frame1", .caption = u"3", .left = 120, .top = 480, .width = 495, .height = 255},
@@ -106,13 +106,13 @@ std::vector<LayoutItem> build()
 
         {.name = "Exit_Btn", .type = CommandButton, .caption = u"Exit", .left = 120, .top = 5640, .width = 735, .height = 375, .look = Toolkit},
 
-        {.name = "Frame2", .type = Frame, .left = 120, .top = 0, .width = 2655, .height = 1575, .look = Group},
+        {.name = "Frame2", .type = Frame, .left = 120, .top = 0, .width = 2655, .height = 1575, .look = Group, .accessibleName = u"Элемент"},
         {.name = "Op_G", .type = OptionButton, .container = "Frame2", .caption = u"Индуктивность", .left = 360, .top = 1200, .width = 2175, .height = 255},
         {.name = "Op_C", .type = OptionButton, .container = "Frame2", .caption = u"Емкость", .left = 360, .top = 840, .width = 2175, .height = 255},
         {.name = "Op_R", .type = OptionButton, .container = "Frame2", .caption = u"Сопротивление", .left = 360, .top = 480, .width = 2175, .height = 255, .selected = true},
         {.name = "Label23", .container = "Frame2", .caption = u"Элемент", .left = 120, .top = 150, .width = 1215, .height = 255},
 
-        {.name = "R_Full", .type = TextBox, .left = 240, .top = 3315, .width = 2415, .height = 285, .look = ResultBox, .accessibleName = u"то есть"},
+        {.name = "R_Full", .type = TextBox, .left = 240, .top = 3315, .width = 2415, .height = 285, .look = ResultBox, .accessibleName = u"Номинал с единицей"},
         {.name = "Result4_Txt", .caption = u"Напряж.", .left = 225, .top = 4425, .width = 1575, .height = 255, .hidden = true},
         {.name = "Label16", .caption = u"Допуск + -", .left = 225, .top = 3825, .width = 1575, .height = 255},
         {.name = "Label22", .caption = u"то есть", .left = 216, .top = 3108, .width = 2436, .height = 240, .look = YellowBoldCentred},

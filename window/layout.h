@@ -51,7 +51,7 @@ struct LayoutItem {
     bool selected = false;       // option buttons
     int band = 0;                // swatches and stripes: 1..5
     int colour = -1;             // swatches: the colour index
-    QStringView accessibleName;  // result fields: the caption that names them
+    QStringView accessibleName;  // result fields and groups: what a screen reader calls them
 };
 
 // The window's client area in twips and its caption.

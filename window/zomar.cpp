@@ -2,8 +2,10 @@
 
 #include "window/layout.h"
 
+#include "platform/appearance.h"
 #include "platform/colorlabel.h"
 #include "platform/fonts.h"
+#include "platform/groupframe.h"
 #include "platform/optionbutton.h"
 #include "platform/rectshape.h"
 #include "platform/resultbox.h"
@@ -13,20 +15,30 @@
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
+#include <QTranslator>
 
 namespace zomar {
 
 namespace {
 
-QString bandText(int band, int colour)
+QStringView colourName(int colour)
 {
-    return QStringLiteral("Полоса %1: %2")
-        .arg(band)
-        .arg(paletteColours.at(static_cast<std::size_t>(colour)).fullName);
+    return paletteColours.at(static_cast<std::size_t>(colour)).fullName;
+}
+
+// What a screen reader says: a stripe is its band's colour now, a swatch a
+// colour on offer for its band.
+QString stripeText(int band, int colour)
+{
+    return QStringLiteral("Цвет полосы %1: %2").arg(band).arg(colourName(colour));
+}
+
+QString swatchText(int band, int colour)
+{
+    return QStringLiteral("%1 для полосы %2").arg(colourName(colour)).arg(band);
 }
 
 // Background and text colour of a control. Labels and frames paint the
@@ -114,6 +126,8 @@ QWidget *createControl(const LayoutItem &item, QWidget *container)
         w = new QLabel(item.caption.toString(), container);
         break;
     case ControlType::Swatch:
+        w = new ColorSwatch(QColor(*item.fill), container);
+        break;
     case ControlType::Stripe: {
         auto *label = new ColorLabel(container);
         label->setBackColor(QColor(*item.fill));
@@ -136,7 +150,7 @@ QWidget *createControl(const LayoutItem &item, QWidget *container)
         break;
     case ControlType::Frame: {
         // An etched line in shades of the teal, as group boxes are drawn.
-        auto *frame = new QFrame(container);
+        auto *frame = new GroupFrame(container);
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
         QPalette pal = frame->palette();
         pal.setColor(QPalette::Light, QColor(96, 144, 144));
@@ -145,9 +159,12 @@ QWidget *createControl(const LayoutItem &item, QWidget *container)
         w = frame;
         break;
     }
-    case ControlType::CommandButton:
-        w = new QPushButton(item.caption.toString(), container);
+    case ControlType::CommandButton: {
+        auto *button = new QPushButton(item.caption.toString(), container);
+        button->setAutoDefault(true); // Enter presses it when it has the focus
+        w = button;
         break;
+    }
     }
     w->setObjectName(QString::fromStdString(item.name));
     w->setGeometry(twipsRect(item.left, item.top, item.width, item.height));
@@ -169,9 +186,19 @@ void Zomar::prepareApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Zomar"));
     QApplication::setApplicationVersion(QStringLiteral(ZOMAR_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(ZOMAR_APP_ID));
-    // One style on every desktop, so the window looks as laid out everywhere.
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    // One style and one palette on every desktop, whatever its theme, so
+    // the window looks as laid out everywhere; menus and tooltips as well.
+    QApplication::setStyle(new FocusStyle);
+    QApplication::setPalette(fixedLightPalette());
+    // The texts Qt supplies (the result fields' context menu) in Russian.
+    auto *translator = new QTranslator(&app);
+    for (const QString &folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                  QApplication::applicationDirPath() + QStringLiteral("/translations")}) {
+        if (translator->load(QStringLiteral("qtbase_ru"), folder)) {
+            QApplication::installTranslator(translator);
+            break;
+        }
+    }
     QIcon icon;
     icon.addFile(QStringLiteral(":/zomar/icon-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/zomar/icon-32.png"), QSize(32, 32));
@@ -184,8 +211,13 @@ Zomar::Zomar(NumberText numbers, QWidget *parent)
     setObjectName(QStringLiteral("Zomar"));
     setWindowTitle(windowCaption.toString());
 
+    // A fixed size: a title, the system menu, minimise and close; no
+    // maximise. Still a normal top-level window with its taskbar entry.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
     // A fixed light palette: the layout's colours, whatever the desktop theme.
-    QPalette pal = style()->standardPalette();
+    QPalette pal = fixedLightPalette();
     pal.setColor(QPalette::Window, teal);
     setPalette(pal);
     setAutoFillBackground(true);
@@ -215,10 +247,10 @@ void Zomar::createControls()
             container = findChild<QFrame *>(QString::fromLatin1(it->container), Qt::FindDirectChildrenOnly);
         QWidget *w = createControl(*it, container);
         if (it->type == ControlType::Swatch) {
-            auto *s = static_cast<ColorLabel *>(w);
+            auto *s = static_cast<ColorSwatch *>(w);
             m_swatches[static_cast<std::size_t>(it->band - 1)][static_cast<std::size_t>(it->colour)] = s;
-            s->setToolTip(bandText(it->band, it->colour));
-            s->setAccessibleName(bandText(it->band, it->colour));
+            s->setToolTip(swatchText(it->band, it->colour));
+            s->setAccessibleName(swatchText(it->band, it->colour));
         } else if (it->type == ControlType::Stripe) {
             m_stripes[static_cast<std::size_t>(it->band - 1)] = static_cast<ColorLabel *>(w);
         }
@@ -259,9 +291,15 @@ void Zomar::createControls()
 void Zomar::connectHandlers()
 {
     for (int band = 1; band <= maxBands; ++band) {
-        for (int colour = 0; colour < paletteColourCount(band); ++colour)
-            connect(swatch(band, colour), &ColorLabel::clicked, this,
-                    [this, band, colour] { Palette_Click(band, colour); });
+        for (int colour = 0; colour < paletteColourCount(band); ++colour) {
+            // A press through accessibility comes a moment later: by then the
+            // swatch may be hidden, and a hidden swatch is no choice.
+            ColorSwatch *s = swatch(band, colour);
+            connect(s, &ColorSwatch::clicked, this, [this, s, band, colour] {
+                if (s->isVisibleTo(this))
+                    Palette_Click(band, colour);
+            });
+        }
     }
     // toggled(true) runs for mouse, keyboard and selection from code alike.
     const auto onSelect = [this](OptionButton *button, void (Zomar::*handler)()) {
@@ -279,7 +317,7 @@ void Zomar::connectHandlers()
     connect(Exit_Btn, &QPushButton::clicked, this, &Zomar::Exit_Btn_Click);
 }
 
-ColorLabel *Zomar::swatch(int band, int colour) const
+ColorSwatch *Zomar::swatch(int band, int colour) const
 {
     return m_swatches.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour));
 }
@@ -323,8 +361,8 @@ void Zomar::paintBand(int band, int colour)
 {
     ColorLabel *line = stripe(band);
     line->setBackColor(swatch(band, colour)->backColor());
-    line->setToolTip(bandText(band, colour));
-    line->setAccessibleName(bandText(band, colour));
+    line->setToolTip(stripeText(band, colour));
+    line->setAccessibleName(stripeText(band, colour));
     BandIndex.at(static_cast<std::size_t>(band - 1)) = colour;
 }
 

@@ -14,6 +14,7 @@ class QPushButton;
 namespace zomar {
 
 class ColorLabel;
+class ColorSwatch;
 class OptionButton;
 class ResultBox;
 
@@ -24,8 +25,8 @@ class Zomar : public QWidget {
 public:
     explicit Zomar(NumberText numbers = NumberText(), QWidget *parent = nullptr);
 
-    // Name, version, style and icon of the application; call once before
-    // the window is created.
+    // Name, version, style, palette, Qt's Russian texts and icon of the
+    // application; call once before the window is created.
     static void prepareApplication(QApplication &app);
 
     // The selected colour index of band 1..5.
@@ -51,7 +52,7 @@ public:
 private:
     void createControls();
     void connectHandlers();
-    ColorLabel *swatch(int band, int colour) const;
+    ColorSwatch *swatch(int band, int colour) const;
     ColorLabel *stripe(int band) const;
     void paintBand(int band, int colour);
     void setSwatchesVisible(int band, int from, int to, bool visible);
@@ -61,7 +62,7 @@ private:
     std::array<int, maxBands> BandIndex{};
     int m_evaluations = 0;
 
-    std::array<std::array<ColorLabel *, colourCount>, maxBands> m_swatches{};
+    std::array<std::array<ColorSwatch *, colourCount>, maxBands> m_swatches{};
     std::array<ColorLabel *, maxBands> m_stripes{};
 
     ResultBox *Result = nullptr;

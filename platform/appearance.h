@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPalette>
+#include <QProxyStyle>
+
+namespace zomar {
+
+// The light Fusion palette with every role of every group set, so that no
+// desktop theme (a dark one included) can fill in a colour of its own.
+QPalette fixedLightPalette();
+
+// Fusion, whose keyboard focus is plain to see: a solid one-pixel frame in
+// the control's own text colour, on option buttons and push buttons alike.
+// Fusion's own focus frame is a faint tint of the highlight colour.
+class FocusStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    FocusStyle();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
+};
+
+} // namespace zomar
