@@ -45,7 +45,7 @@ set(CPACK_PACKAGE_CONTACT "Zomar developers <zomar@localhost>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's stand-in faces for "MS Sans Serif" and "Arial".
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The window's stand-in faces for "MS Sans Serif" and "Arial"; Qt's Russian texts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -43,7 +43,7 @@ grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release is
 deb=$(ls "$work"/deb/zomar_"$version"_*.deb) || fail "no package zomar_$version"
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in fonts-liberation libqt6widgets6 libc6; do
+for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libc6; do
     [[ $depends == *"$dep"* ]] || fail "package does not depend on $dep: $depends"
 done
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$work/contents"

@@ -6,7 +6,12 @@
 #include "platform/resultbox.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <memory>
 
 using namespace zomar;
 
@@ -16,6 +21,7 @@ class TestEnvironment : public QObject {
 private slots:
     void initTestCase();
     void numbersFollowTheSystemLocale();
+    void qtTextsAreRussian();
 
 private:
     void click(Zomar &window, const char *name)
@@ -66,6 +72,38 @@ void TestEnvironment::numbersFollowTheSystemLocale()
     QCOMPARE(text(window, "R_Full"), QStringLiteral("0") + m_decimal + QStringLiteral("47 Ом"));
     click(window, "L3_3");
     QCOMPARE(text(window, "R_Full"), QStringLiteral("47 кОм"));
+    // One digit system in the panel: the fixed tolerance texts have 0-9.
+    click(window, "Op_C");
+    for (const char *name : {"Result", "Result2", "Result3", "Result4", "R_Full"}) {
+        for (QChar c : text(window, name))
+            QVERIFY2(!c.isDigit() || (c >= QLatin1Char('0') && c <= QLatin1Char('9')), name);
+    }
+}
+
+// The result fields' context menu, which Qt supplies, reads Russian in
+// every locale, and still copies.
+void TestEnvironment::qtTextsAreRussian()
+{
+    Zomar window;
+    auto *box = window.findChild<ResultBox *>(QStringLiteral("R_Full"));
+    box->selectAll();
+    std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+    QStringList texts;
+    QAction *copy = nullptr;
+    for (QAction *action : menu->actions()) {
+        const QString t = action->text().section(QLatin1Char('\t'), 0, 0); // less the shortcut
+        if (t == QStringLiteral("&Копировать"))
+            copy = action;
+        if (!action->isSeparator())
+            texts << t;
+    }
+    const QRegularExpression latin(QStringLiteral("[A-Za-z]{2}"));
+    for (const QString &t : texts)
+        QVERIFY2(!t.contains(latin), qPrintable(t));
+    QVERIFY(copy && copy->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    copy->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), box->text());
 }
 
 int main(int argc, char *argv[])
