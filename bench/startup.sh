@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Start-up of Zomar against a bare Qt window of the same size and caption:
 # each is started RUNS times under one Xvfb and timed from exec to its window
-# being mapped; then closed. Prints the medians, the ratios and the peak RSS.
+# being mapped; then closed. Prints the medians, the ratios and the peak RSS,
+# and, steadier than any clock, the instructions each executes before its
+# event loop (callgrind, dumped on entry to QCoreApplication::exec).
 # A third program, the bare window with one label, shows what bringing up
 # Qt's font system costs by itself, which the bare window never does.
 # usage: bench/startup.sh [BUILD_DIR] [RUNS]   (BUILD_DIR defaults to build/test)
@@ -52,13 +54,31 @@ for _ in $(seq "$runs"); do
 done
 
 report() { # name label
-    awk -v t="$(median "$work/$1.times")" -v r="$(median "$work/$1.rsses")" -v l="$2" \
-        'BEGIN { printf "%-22s median %6.1f ms to a mapped window, peak RSS %6d kB\n", l, t / 1000, r }'
+    awk -v t="$(median "$work/$1.times")" -v r="$(median "$work/$1.rsses")" -v i="$(cat "$work/$1.instr")" -v l="$2" \
+        'BEGIN { printf "%-22s median %6.1f ms to a mapped window, peak RSS %6d kB, %6.1f M instructions before the event loop\n", l, t / 1000, r, i / 1e6 }'
 }
 ratio() { # a b what goal
     awk -v a="$(median "$work/$1.$3")" -v b="$(median "$work/$2.$3")" -v l="$4" \
         'BEGIN { printf "%s %.3f\n", l, a / b }'
 }
+# Instructions executed up to the event loop, counted by callgrind.
+instructions() { # bin name
+    local bin=$1 out=$work/$2.cg pid
+    valgrind --tool=callgrind --dump-before='QCoreApplication::exec*' --callgrind-out-file="$out.%p" \
+        "$bin" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 600); do
+        compgen -G "$out.*.1" >/dev/null && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    sleep 0.5
+    kill -TERM "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    awk '/^(summary|totals):/ { print $2; exit }' "$(compgen -G "$out.*.1" | head -n 1)"
+}
+for p in "${programs[@]}"; do instructions "${p#*:}" "${p%%:*}" >"$work/${p%%:*}.instr"; done
+
 printf 'runs: %d each\n' "$runs"
 report zomar "zomar:"
 report bare "bare window:"
@@ -67,3 +87,4 @@ ratio zomar bare times "time ratio zomar / bare:          "
 ratio zomar bare rsses "RSS ratio zomar / bare:           "
 ratio zomar label times "time ratio zomar / bare + label:  "
 ratio zomar label rsses "RSS ratio zomar / bare + label:   "
+ratio zomar label instr "instructions zomar / bare + label:"

@@ -34,6 +34,32 @@ if(UNIX AND NOT APPLE)
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.zomar.Zomar.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME ${ZOMAR_APP_ID}.svg)
+
+    # The manual page and the Debian changelog, compressed as Debian wants
+    # them (gzip -9n: no name, no time stamp), and the copyright file.
+    set(ZOMAR_DEB_VERSION ${PROJECT_VERSION}-1)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian @ONLY)
+    set(zomar_gzipped)
+    foreach(file ${CMAKE_CURRENT_LIST_DIR}/zomar.1 ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian)
+        get_filename_component(name ${file} NAME)
+        add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
+                           COMMAND gzip -9n -c ${file} > ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
+                           DEPENDS ${file} VERBATIM)
+        list(APPEND zomar_gzipped ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+    endforeach()
+    add_custom_target(zomar_docs ALL DEPENDS ${zomar_gzipped})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zomar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz ${CMAKE_CURRENT_LIST_DIR}/debian/copyright
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zomar)
+
+    # A stripped install (cpack strips) also drops the sections Debian's
+    # strip drops: the compiler's notes.
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/zomar\"
+                            COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
 endif()
 
 set(CPACK_PACKAGE_NAME zomar)
@@ -41,7 +67,8 @@ set(CPACK_PACKAGE_VENDOR "Zomar developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour-code reader for resistors, capacitors and inductors")
 set(CPACK_PACKAGE_DESCRIPTION "Zomar shows what the colour bands of a resistor, capacitor or inductor mean:\ndigits, multiplier, nominal value, tolerance and rated voltage.")
-set(CPACK_PACKAGE_CONTACT "Zomar developers <zomar@localhost>")
+set(CPACK_PACKAGE_CONTACT "Zomar developers <team@zomar.org>")
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

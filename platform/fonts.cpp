@@ -55,13 +55,13 @@ QFont plainFont()
 
 QFont condensedToFit(QFont font, const QString &text, int room)
 {
+    // Unless it must be condensed, the font asks for any stretch, as an
+    // untouched font does: an explicit 100 would be another font to Qt,
+    // with faces of its own to load.
     constexpr int narrowest = 60;
-    int stretch = 100;
-    font.setStretch(stretch);
-    while (stretch > narrowest && QFontMetrics(font).horizontalAdvance(text) > room) {
-        stretch -= 5;
+    font.setStretch(QFont::AnyStretch);
+    for (int stretch = 95; stretch >= narrowest && QFontMetrics(font).horizontalAdvance(text) > room; stretch -= 5)
         font.setStretch(stretch);
-    }
     return font;
 }
 

@@ -21,6 +21,9 @@ expected=(
     "share/icons/hicolor/16x16/apps/$id.png"
     "share/icons/hicolor/32x32/apps/$id.png"
     "share/icons/hicolor/scalable/apps/$id.svg"
+    share/man/man1/zomar.1.gz
+    share/doc/zomar/copyright
+    share/doc/zomar/changelog.Debian.gz
 )
 for f in "${expected[@]}"; do
     [[ -f $root/$f ]] || fail "not installed: $f"
@@ -38,10 +41,17 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 metainfo=$root/share/metainfo/$id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" >"$work/as.log" 2>&1 || { cat "$work/as.log"; fail "appstreamcli validate"; }
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release is not $version"
+# Pedantic: only the id's capital, which the desktop entry's name shares.
+appstreamcli validate --pedantic --no-net "$metainfo" >"$work/as.log" 2>&1 || true
+grep -E '^[EWI]:|^P:' "$work/as.log" | grep -v 'cid-contains-uppercase-letter' && fail "appstreamcli validate --pedantic"
+grep -qx 'Comment\[ru\]=.*' "$desktop" && grep -q 'xml:lang="ru"' "$metainfo" || fail "no Russian translations"
+zcat "$root/share/man/man1/zomar.1.gz" | grep -q '^\.SH FILES' || fail "manual page has no FILES"
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
-deb=$(ls "$work"/deb/zomar_"$version"_*.deb) || fail "no package zomar_$version"
-[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
+deb=$(ls "$work"/deb/zomar_"$version"-1_*.deb) || fail "no package zomar_$version-1"
+[[ $(dpkg-deb -f "$deb" Version) == "$version-1" ]] || fail "package version"
+# Debian's own checks: any error or warning fails.
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libc6; do
     [[ $depends == *"$dep"* ]] || fail "package does not depend on $dep: $depends"

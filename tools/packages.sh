@@ -4,5 +4,5 @@ build_packages=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberati
 # Further, for the tests (real window, leak check, packaging: cpack needs
 # dpkg-dev and file to compute library dependencies) and benchmarks:
 test_packages=(libbenchmark-dev xvfb xdotool imagemagick desktop-file-utils appstream
-               dpkg-dev file valgrind time procps
+               dpkg-dev file lintian valgrind time procps
                openbox x11-utils qt6-gtk-platformtheme dbus at-spi2-core)

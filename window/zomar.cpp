@@ -11,12 +11,16 @@
 #include "platform/resultbox.h"
 #include "platform/twips.h"
 
+#include "packaging/icon-16.xpm"
+#include "packaging/icon-32.xpm"
+
 #include <QApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -112,13 +116,30 @@ void fitCaption(QWidget *w)
         w->setFont(fitting);
 }
 
+// Fits a control's caption when it is first painted: measuring text is
+// costly, and only a control on screen needs it done.
+class CaptionFitter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            fitCaption(static_cast<QWidget *>(watched));
+        }
+        return false;
+    }
+};
+
 bool isWindowed(ControlType type)
 {
     return type == ControlType::TextBox || type == ControlType::OptionButton
            || type == ControlType::Frame || type == ControlType::CommandButton;
 }
 
-QWidget *createControl(const LayoutItem &item, QWidget *container)
+QWidget *createControl(const LayoutItem &item, QWidget *container, CaptionFitter *fitter)
 {
     QWidget *w = nullptr;
     switch (item.type) {
@@ -171,7 +192,8 @@ QWidget *createControl(const LayoutItem &item, QWidget *container)
     if (item.type != ControlType::Swatch && item.type != ControlType::Stripe
         && item.type != ControlType::Rectangle)
         applyLook(w, item.look);
-    fitCaption(w);
+    if (!item.caption.isEmpty())
+        w->installEventFilter(fitter);
     if (!item.accessibleName.isEmpty())
         w->setAccessibleName(item.accessibleName.toString());
     if (item.hidden)
@@ -199,9 +221,14 @@ void Zomar::prepareApplication(QApplication &app)
             break;
         }
     }
+    // The window's own face before any control exists, so that none loads
+    // the desktop's default font first.
+    QApplication::setFont(plainFont());
+    // The 16-colour icon, 16 and 32 pixels. XPM is read by QtGui itself,
+    // with no image-format plugin to load.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/zomar/icon-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/zomar/icon-32.png"), QSize(32, 32));
+    icon.addPixmap(QPixmap(zomar_icon_16));
+    icon.addPixmap(QPixmap(zomar_icon_32));
     app.setWindowIcon(icon);
 }
 
@@ -232,12 +259,13 @@ Zomar::Zomar(NumberText numbers, QWidget *parent)
 void Zomar::createControls()
 {
     const std::vector<LayoutItem> &items = layoutControls();
+    auto *fitter = new CaptionFitter(this);
 
     // Frames first, so their controls have a container; then the rest from
     // back to front, so each control is stacked over those behind it.
     for (const LayoutItem &item : items) {
         if (item.type == ControlType::Frame)
-            createControl(item, this);
+            createControl(item, this, fitter);
     }
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
         if (it->type == ControlType::Frame)
@@ -245,7 +273,7 @@ void Zomar::createControls()
         QWidget *container = this;
         if (it->container)
             container = findChild<QFrame *>(QString::fromLatin1(it->container), Qt::FindDirectChildrenOnly);
-        QWidget *w = createControl(*it, container);
+        QWidget *w = createControl(*it, container, fitter);
         if (it->type == ControlType::Swatch) {
             auto *s = static_cast<ColorSwatch *>(w);
             m_swatches[static_cast<std::size_t>(it->band - 1)][static_cast<std::size_t>(it->colour)] = s;
