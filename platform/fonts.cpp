@@ -8,23 +8,28 @@ namespace zomar {
 
 namespace {
 
-// The first of the faces that is installed. Naming a face the platform lacks
-// sends the font database on a costly search for fallbacks at every font
-// load, so the choice is made once, here.
-QString installedFace(const QString &wanted)
+// The first of the faces that is installed and scales smoothly. Naming a
+// face the platform lacks sends the font database on a costly search for
+// fallbacks at every font load, so the choice is made once, here. A bitmap
+// face is passed over: Wine's "MS Sans Serif" is one, and has neither the
+// bold weight nor the smooth edges of the captions; on Windows its
+// TrueType successor stands in.
+QString installedFace(std::initializer_list<QString> wanted)
 {
     static const QStringList installed = QFontDatabase::families();
-    for (const QString &face : {wanted, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
-        if (installed.contains(face, Qt::CaseInsensitive))
+    QStringList faces(wanted);
+    faces << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
+    for (const QString &face : faces) {
+        if (installed.contains(face, Qt::CaseInsensitive) && QFontDatabase::isSmoothlyScalable(face))
             return face;
     }
     return QString(); // the toolkit's default sans-serif face
 }
 
-QFont makeFont(const QString &face, qreal pointSize, QFont::Weight weight)
+QFont makeFont(std::initializer_list<QString> faces, qreal pointSize, QFont::Weight weight)
 {
     QFont font;
-    const QString installed = installedFace(face);
+    const QString installed = installedFace(faces);
     if (!installed.isEmpty())
         font.setFamily(installed);
     font.setStyleHint(QFont::SansSerif);
@@ -37,19 +42,19 @@ QFont makeFont(const QString &face, qreal pointSize, QFont::Weight weight)
 
 QFont boldSansFont()
 {
-    static const QFont font = makeFont(QStringLiteral("MS Sans Serif"), 7.8, QFont::Bold);
+    static const QFont font = makeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 7.8, QFont::Bold);
     return font;
 }
 
 QFont boldArialFont()
 {
-    static const QFont font = makeFont(QStringLiteral("Arial"), 9, QFont::Bold);
+    static const QFont font = makeFont({QStringLiteral("Arial")}, 9, QFont::Bold);
     return font;
 }
 
 QFont plainFont()
 {
-    static const QFont font = makeFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal);
+    static const QFont font = makeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 8, QFont::Normal);
     return font;
 }
 

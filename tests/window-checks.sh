@@ -1,0 +1,51 @@
+# Sourced by the real-window tests (Linux and Wine): one table of pixels and
+# clicks for the window $wid of the process $pid, screenshots in $shots.
+# Coordinates are the client area's.
+
+shot() {
+    import -window "$wid" "$shots/$1.png"
+}
+
+# The colour at a pixel of a screenshot as r,g,b.
+colour() {
+    convert "$shots/$1.png" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+expect() { # shot x y r,g,b what
+    local got
+    got=$(colour "$1" "$2" "$3")
+    [[ $got == "$4" ]] || fail "$5: pixel ($2,$3) of $1 is $got, expected $4"
+}
+
+# The window as it opens, a swatch and an option clicked, then Exit: the
+# program ends at once with status 0.
+drive_window() {
+    shot start
+    local size
+    size=$(identify -format '%wx%h' "$shots/start.png")
+    [[ $size == 441x406 ]] || fail "window is $size, expected 441x406"
+    expect start 100 380 0,64,64 "teal background"
+    expect start 232 73 255,255,255 "white stripe 1 over the body"
+    expect start 359 73 255,255,255 "white stripe 5"
+    expect start 248 73 128,128,0 "the body between stripes"
+    expect start 192 200 0,128,0 "the green outline"
+
+    # Red of band 3 (L3_2), then the inductor, clicked far right of its caption.
+    xdotool mousemove --window "$wid" 296 288 click 1
+    sleep 0.3
+    xdotool mousemove --window "$wid" 170 88 click 1
+    sleep 0.5
+    shot inductor
+    expect inductor 296 73 255,0,0 "stripe 3 red"
+    expect inductor 328 73 255,192,128 "stripe 4 gold"
+    expect inductor 359 73 128,128,0 "stripe 5 gone, the body shows"
+    expect inductor 359 120 0,64,64 "band 5's white swatch gone"
+
+    xdotool mousemove --window "$wid" 32 388 click 1
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$pid" 2>/dev/null && fail "still running 10 s after Exit"
+    local status=0
+    wait "$pid" || status=$?
+    pid=
+    [[ $status == 0 ]] || fail "exit status $status"
+}
