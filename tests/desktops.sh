@@ -44,12 +44,23 @@ stop() {
     pid=
 }
 
+# settled NAME: a screenshot once the window has stopped changing.
+settled() {
+    import -window "$wid" "$shots/$1.png"
+    for _ in $(seq 20); do
+        sleep 0.2
+        import -window "$wid" "$work/again.png"
+        [[ $(compare -metric AE "$shots/$1.png" "$work/again.png" null: 2>&1 || true) == 0 ]] && return
+        mv "$work/again.png" "$shots/$1.png"
+    done
+}
+
 # shoot NAME [VAR=VALUE...] [-- ARGS...]: a screenshot of the client area.
 shoot() {
     local name=$1
     shift
     start "$@"
-    import -window "$wid" "$shots/$name.png"
+    settled "$name"
     stop
 }
 
@@ -82,7 +93,7 @@ openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 start
-import -window "$wid" "$shots/openbox.png"
+settled openbox
 same openbox
 # _MOTIF_WM_HINTS: flags, functions, decorations, ...
 read -r _ functions decorations _ < <(xprop -id "$wid" _MOTIF_WM_HINTS | sed 's/.*= //; s/,/ /g')

@@ -17,6 +17,13 @@ expect() { # shot x y r,g,b what
     [[ $got == "$4" ]] || fail "$5: pixel ($2,$3) of $1 is $got, expected $4"
 }
 
+# Pixels of yellow ink in the bold caption "Элемент" (Label23): about 110
+# in bold, about 80 in the regular weight.
+caption_ink() {
+    convert "$shots/$1.png" -crop 81x17+16+10 +repage -fx '(r>0.6 && g>0.6 && b<0.5) ? 1 : 0' \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+
 # The window as it opens, a swatch and an option clicked, then Exit: the
 # program ends at once with status 0.
 drive_window() {
@@ -29,6 +36,9 @@ drive_window() {
     expect start 359 73 255,255,255 "white stripe 5"
     expect start 248 73 128,128,0 "the body between stripes"
     expect start 192 200 0,128,0 "the green outline"
+    local ink
+    ink=$(caption_ink start)
+    ((ink >= 95)) || fail "the caption Элемент is not bold: $ink pixels of ink"
 
     # Red of band 3 (L3_2), then the inductor, clicked far right of its caption.
     xdotool mousemove --window "$wid" 296 288 click 1
