@@ -25,3 +25,9 @@ LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 ZOMAR_WALK=1 ZOMAR_WALK_STEPS=100000 QTEST_FUNCTION_TIMEOUT=1800000 \
     suite build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOMAR_SANITIZE=address,undefined -DZOMAR_BENCHMARKS=OFF
+
+# The Windows program: cross-built with MinGW-w64 against Qt built once from
+# Debian's source (cached outside the tree), then proven under Wine.
+echo "== build/windows"
+packaging/windows/build.sh build/windows
+tests/wine.sh build/windows build/windows/screenshots

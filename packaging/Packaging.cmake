@@ -17,7 +17,37 @@ elseif(APPLE)
 endif()
 
 include(GNUInstallDirs)
-install(TARGETS zomar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+if(WIN32)
+    # Zomar.exe and exactly what it loads beside it: Qt Core, Gui and Widgets,
+    # the Windows platform plugin, the MinGW runtime and Qt's Russian texts.
+    install(TARGETS zomar RUNTIME DESTINATION .)
+    get_target_property(zomar_qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
+    get_filename_component(zomar_qt_bin ${zomar_qt_core} DIRECTORY)
+    install(FILES ${zomar_qt_bin}/Qt6Core.dll ${zomar_qt_bin}/Qt6Gui.dll ${zomar_qt_bin}/Qt6Widgets.dll
+            DESTINATION .)
+    get_target_property(zomar_qwindows Qt6::QWindowsIntegrationPlugin IMPORTED_LOCATION_RELEASE)
+    install(FILES ${zomar_qwindows} DESTINATION platforms)
+    foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                        OUTPUT_VARIABLE zomar_runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(NOT IS_ABSOLUTE "${zomar_runtime}" OR NOT EXISTS "${zomar_runtime}")
+            find_file(zomar_runtime_${dll} ${dll} PATHS /usr/${ZOMAR_MINGW_TRIPLE}/lib NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+            set(zomar_runtime ${zomar_runtime_${dll}})
+        endif()
+        install(FILES ${zomar_runtime} DESTINATION .)
+    endforeach()
+    find_file(ZOMAR_QTBASE_RU qtbase_ru.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    install(FILES ${ZOMAR_QTBASE_RU} DESTINATION translations)
+    # A stripped install (the zip and the installer) strips the DLLs too:
+    # the MinGW runtime ships with its symbols.
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${dlls} COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+else()
+    install(TARGETS zomar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+endif()
 
 if(UNIX AND NOT APPLE)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/org.zomar.Zomar.metainfo.xml.in
@@ -75,4 +105,16 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's stand-in faces for "MS Sans Serif" and "Arial"; Qt's Russian texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
+if(WIN32)
+    set(CPACK_PACKAGE_FILE_NAME Zomar-${PROJECT_VERSION}-win64)
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY Zomar)
+    set(CPACK_PACKAGE_EXECUTABLES Zomar Zomar) # the Start-menu shortcut
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_DISPLAY_NAME Zomar)
+    set(CPACK_NSIS_PACKAGE_NAME Zomar)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME Zomar.exe)
+    set(CPACK_NSIS_MUI_ICON ${ZOMAR_ICO})
+    set(CPACK_NSIS_MUI_UNIICON ${ZOMAR_ICO})
+    set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_LIST_DIR}/windows/makensis-amd64.sh)
+endif()
 include(CPack)

@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace zomar {
 
 namespace {
@@ -32,6 +34,15 @@ QFont makeFont(std::initializer_list<QString> faces, qreal pointSize, QFont::Wei
     const QString installed = installedFace(faces);
     if (!installed.isEmpty())
         font.setFamily(installed);
+#ifdef Q_OS_WIN
+    // GDI draws a hinted TrueType face as its 'gasp' table says: Liberation
+    // Sans Bold asks for grid-fitting without smoothing at 9 and 10 pixels,
+    // which leaves the bold captions thin and jagged. A bold stand-in is
+    // drawn unhinted (through DirectWrite) instead, smooth and bold as
+    // elsewhere; the faces the layout names keep Windows' own rendering.
+    if (weight >= QFont::Bold && std::find(faces.begin(), faces.end(), installed) == faces.end())
+        font.setHintingPreference(QFont::PreferNoHinting);
+#endif
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setWeight(weight);

@@ -6,3 +6,7 @@ build_packages=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberati
 test_packages=(libbenchmark-dev xvfb xdotool imagemagick desktop-file-utils appstream
                dpkg-dev file lintian valgrind time procps
                openbox x11-utils qt6-gtk-platformtheme dbus at-spi2-core)
+# To cross-build the Windows program (packaging/windows/build.sh) and test it
+# under Wine:
+windows_packages=(g++-mingw-w64-x86-64-posix ninja-build nsis zip xz-utils
+                  wine64 icoutils xvfb xdotool imagemagick)

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The Windows program under Wine in Xvfb: the portable folder's Zomar.exe
+# passes the same window checks as the Linux build; the version block read
+# from the file; the NSIS installer installs silently, its program starts,
+# and its uninstaller removes it.
+# usage: wine.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
+set -euo pipefail
+source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/window-checks.sh"
+
+build=$(cd "$1" && pwd)
+shots=${2:-$(mktemp -d)}
+mkdir -p "$shots"
+work=$(mktemp -d)
+pid= xvfb=
+wine=/usr/lib/wine/wine64
+cleanup() {
+    [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
+    WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
+    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+exe=$build/Zomar.exe
+[[ -f $exe ]] || fail "no $exe"
+
+# The version block, as Windows shows it in the file's properties.
+wrestool -x --raw --type=16 "$exe" | tr -d '\0' >"$work/version"
+for field in "FileVersion 1.50" "ProductVersion 1.50" "ProductName Zomar........!" \
+             "InternalName Zomar" "OriginalFilename Zomar.exe"; do
+    name=${field%% *} value=${field#* }
+    grep -aqF "$name$value" "$work/version" || fail "version block: $name is not $value"
+done
+grep -aq '041904[Ee]3' "$work/version" || fail "version block is not Russian (041904E3)"
+wrestool -l "$exe" | grep -q "language=1049" || fail "resources are not tagged Russian"
+# The icon: a 16 and a 32 pixel image of 16 colours.
+wrestool -x --type=group_icon "$exe" >"$work/icon.ico"
+icons=$(icotool -l "$work/icon.ico" | sort)
+[[ $icons == *"--width=16 --height=16 --bit-depth=4"* && $icons == *"--width=32 --height=32 --bit-depth=4"* ]] \
+    || fail "icon: $icons"
+
+start_xvfb "$work"
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$wine" wineboot -i >/dev/null 2>&1
+
+# start EXE: the program under Wine, until its window shows.
+start() {
+    "$wine" "$1" >/dev/null 2>&1 &
+    pid=$!
+    wid=$(timeout 60 xdotool search --sync --onlyvisible --name "$zomar_caption" | head -n 1) \
+        || fail "no window captioned Zomar........! from $1"
+    sleep 1
+}
+
+# The portable folder, as the zip unpacks it.
+cmake --install "$build" --prefix "$work/portable" >/dev/null
+start "$work/portable/Zomar.exe"
+drive_window
+
+# The installer, silently, then the installed program, then its uninstaller.
+installer=$(ls "$build"/Zomar-*-win64.exe)
+"$wine" "$installer" /S >/dev/null 2>&1
+programs=$work/prefix/drive_c/Program\ Files/Zomar
+[[ -f $programs/Zomar.exe ]] || fail "the installer put no Zomar.exe in Program Files"
+ls "$work"/prefix/drive_c/*/*/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2>&1 \
+    || ls "$work"/prefix/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2>&1 \
+    || ls "$work"/prefix/drive_c/ProgramData/Microsoft/Windows/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2>&1 \
+    || fail "no Start-menu shortcut Zomar"
+start "$programs/Zomar.exe"
+shot installed
+expect installed 232 73 255,255,255 "the installed program's stripe 1"
+kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
+"$wine" "$programs/Uninstall.exe" /S >/dev/null 2>&1
+for _ in $(seq 100); do [[ -f $programs/Zomar.exe ]] || break; sleep 0.2; done
+[[ -f $programs/Zomar.exe ]] && fail "the uninstaller left Zomar.exe"
+echo "wine: all checks passed"
