@@ -71,6 +71,10 @@ ls "$work"/prefix/drive_c/*/*/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2
     || ls "$work"/prefix/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2>&1 \
     || ls "$work"/prefix/drive_c/ProgramData/Microsoft/Windows/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2>&1 \
     || fail "no Start-menu shortcut Zomar"
+uninstall=$("$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zomar' 2>/dev/null | tr -d '\r')
+[[ $uninstall == *'DisplayIcon    REG_SZ    C:\Program Files\Zomar\Zomar.exe'* ]] \
+    || fail "no uninstall entry with the program's icon: $uninstall"
+[[ $uninstall == *'DisplayVersion    REG_SZ    1.50'* ]] || fail "uninstall entry: $uninstall"
 start "$programs/Zomar.exe"
 shot installed
 expect installed 232 73 255,255,255 "the installed program's stripe 1"
