@@ -15,10 +15,6 @@ cleanup() {
     [[ -n ${LEAKCHECK_LOG:-} ]] && cp "$work/valgrind.log" "$LEAKCHECK_LOG"; rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 start_xvfb "$work"
 

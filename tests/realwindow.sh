@@ -20,11 +20,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 # A free display of our own.
 start_xvfb "$work"
 export XDG_RUNTIME_DIR=$work

@@ -21,10 +21,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 exe=$build/Zomar.exe
 [[ -f $exe ]] || fail "no $exe"

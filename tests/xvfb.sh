@@ -1,4 +1,11 @@
 # Sourced by the scripts that run the real program in an X window.
+
+# fail WHAT: the test ends, failed.
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
 # start_xvfb DIR: starts an Xvfb of its own on a free display (its pid in
 # $xvfb), points DISPLAY at it and keeps the session files in DIR.
 # Xvfb runs with -noreset: it resets when its last client leaves, and a
