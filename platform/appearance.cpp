@@ -6,7 +6,9 @@
 
 namespace zomar {
 
-QPalette fixedLightPalette()
+namespace {
+
+QPalette buildLightPalette()
 {
     // Fusion's colours for a light desktop.
     const QColor windowText = Qt::black;
@@ -58,6 +60,14 @@ QPalette fixedLightPalette()
         }
     }
     return pal;
+}
+
+} // namespace
+
+QPalette fixedLightPalette()
+{
+    static const QPalette palette = buildLightPalette();
+    return palette;
 }
 
 FocusStyle::FocusStyle() : QProxyStyle(QStringLiteral("Fusion")) {}

@@ -6,7 +6,7 @@ namespace {
 constexpr int significantDigits = 15;
 }
 
-NumberText::NumberText(QLocale locale) : m_locale(std::move(locale)), m_decimal(m_locale.decimalPoint())
+NumberText::NumberText(const QLocale &locale) : m_decimal(locale.decimalPoint())
 {
     if (m_decimal.isEmpty())
         m_decimal = QStringLiteral(".");

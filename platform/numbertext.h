@@ -13,7 +13,7 @@ namespace zomar {
 // panel never mixes two digit systems.
 class NumberText {
 public:
-    explicit NumberText(QLocale locale = QLocale::system());
+    explicit NumberText(const QLocale &locale = QLocale::system());
 
     QString toText(double value) const;
     QString toText(int value) const;
@@ -22,11 +22,8 @@ public:
     // is not a number in this locale.
     std::optional<double> toNumber(const QString &text) const;
 
-    const QLocale &locale() const { return m_locale; }
-
 private:
-    QLocale m_locale;
-    QString m_decimal;
+    QString m_decimal; // the locale's decimal separator
 };
 
 } // namespace zomar

@@ -75,8 +75,9 @@ void OptionButton::keyPressEvent(QKeyEvent *event)
     std::sort(shown.begin(), shown.end(), [](OptionButton *a, OptionButton *b) {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
     });
-    const qsizetype next = shown.indexOf(this) + step;
-    if (shown.contains(this) && next >= 0 && next < shown.size()) {
+    const qsizetype at = shown.indexOf(this);
+    const qsizetype next = at + step;
+    if (at >= 0 && next >= 0 && next < shown.size()) {
         OptionButton *target = shown.at(next);
         target->click();
         target->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
