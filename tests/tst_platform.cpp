@@ -176,13 +176,13 @@ void TestPlatform::optionGroupKeyboard()
     auto *before = new QPushButton(QStringLiteral("before"), &window);
     auto *group = new QWidget(&window);
     QList<OptionButton *> b;
-    for (int i = 2; i >= 0; --i) // made in any order
+    for (int i = 2; i >= 0; --i) { // made in any order
         b.prepend(new OptionButton(QString::number(i), group));
-    auto *after = new QPushButton(QStringLiteral("after"), &window);
-    for (int i = 0; i < 3; ++i)
-        b[i]->setGeometry(40 * i, 0, 35, 17);
+        b.first()->setGeometry(40 * i, 0, 35, 17);
+    }
     b[1]->setChecked(true);
     group->setGeometry(0, 30, 150, 20);
+    auto *after = new QPushButton(QStringLiteral("after"), &window);
     after->move(0, 60);
     window.show();
     QApplication::setActiveWindow(&window);
