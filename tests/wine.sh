@@ -48,8 +48,15 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 start() {
     "$wine" "$1" >/dev/null 2>&1 &
     pid=$!
-    wid=$(timeout 60 xdotool search --sync --onlyvisible --name "$zomar_caption" | head -n 1) \
-        || fail "no window captioned Zomar........! from $1"
+    # Polled: Wine's short-lived windows (the installer's among them) can
+    # vanish mid-search, and xdotool's own --sync gives up on that.
+    wid=
+    for _ in $(seq 120); do
+        wid=$(xdotool search --onlyvisible --name "$zomar_caption" 2>/dev/null | head -n 1) || true
+        [[ -n $wid ]] && break
+        sleep 0.5
+    done
+    [[ -n $wid ]] || fail "no window captioned Zomar........! from $1"
     sleep 1
 }
 
