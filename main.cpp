@@ -1,3 +1,4 @@
+#include "window/application.h"
 #include "window/zomar.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
     char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
     int qtArgc = 1;
     QApplication app(qtArgc, qtArgv);
-    zomar::Zomar::prepareApplication(app);
+    zomar::prepareApplication(app);
     zomar::Zomar window;
     window.show();
     return QApplication::exec();

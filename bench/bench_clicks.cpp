@@ -1,6 +1,7 @@
 // Click latency, offscreen: a swatch click through to the new result texts,
 // and a band-count change with its shows and hides; each also with the
 // repaint of the whole window.
+#include "window/application.h"
 #include "window/zomar.h"
 
 #include <QApplication>
@@ -61,7 +62,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Zomar::prepareApplication(app);
+    prepareApplication(app);
     Zomar zomar;
     zomar.show();
     window = &zomar;

@@ -1,6 +1,7 @@
 // The window in the user's own locale, as the program starts it: decimal
 // separator from the locale, never a group separator. Run once per locale
 // with LC_ALL set and ZOMAR_EXPECT_DECIMAL naming the separator to see.
+#include "window/application.h"
 #include "window/zomar.h"
 
 #include "platform/resultbox.h"
@@ -109,7 +110,7 @@ void TestEnvironment::qtTextsAreRussian()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Zomar::prepareApplication(app);
+    prepareApplication(app);
     TestEnvironment test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,5 +1,6 @@
 // The window at work: swatches, band counts and component kinds, clicked as
 // a user clicks them, through the window at the control's place on screen.
+#include "window/application.h"
 #include "window/zomar.h"
 
 #include "platform/colorlabel.h"
@@ -616,7 +617,7 @@ void TestInteraction::randomWalk()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Zomar::prepareApplication(app);
+    prepareApplication(app);
     TestInteraction test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,5 +1,6 @@
 // The window as it opens: its controls, their places and looks, the first
 // evaluation, tab order and exit. Numbers are the layout's twips.
+#include "window/application.h"
 #include "window/zomar.h"
 
 #include "platform/colorlabel.h"
@@ -536,7 +537,7 @@ void TestWindow::closingTheFrameEndsTheEventLoop()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Zomar::prepareApplication(app);
+    prepareApplication(app);
     TestWindow test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,0 +1,46 @@
+#include "window/application.h"
+
+#include "platform/appearance.h"
+#include "platform/fonts.h"
+
+#include "packaging/icon-16.xpm"
+#include "packaging/icon-32.xpm"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QPixmap>
+#include <QTranslator>
+
+namespace zomar {
+
+void prepareApplication(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("Zomar"));
+    QApplication::setApplicationVersion(QStringLiteral(ZOMAR_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(ZOMAR_APP_ID));
+    // One style and one palette on every desktop, whatever its theme, so
+    // the window looks as laid out everywhere; menus and tooltips as well.
+    QApplication::setStyle(new FocusStyle);
+    QApplication::setPalette(fixedLightPalette());
+    // The texts Qt supplies (the result fields' context menu) in Russian.
+    auto *translator = new QTranslator(&app);
+    for (const QString &folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                  QApplication::applicationDirPath() + QStringLiteral("/translations")}) {
+        if (translator->load(QStringLiteral("qtbase_ru"), folder)) {
+            QApplication::installTranslator(translator);
+            break;
+        }
+    }
+    // The window's own face before any control exists, so that none loads
+    // the desktop's default font first.
+    QApplication::setFont(plainFont());
+    // The 16-colour icon, 16 and 32 pixels. XPM is read by QtGui itself,
+    // with no image-format plugin to load.
+    QIcon icon;
+    icon.addPixmap(QPixmap(zomar_icon_16));
+    icon.addPixmap(QPixmap(zomar_icon_32));
+    app.setWindowIcon(icon);
+}
+
+} // namespace zomar

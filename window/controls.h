@@ -1,0 +1,57 @@
+#pragma once
+
+#include "engine/codetables.h"
+#include "engine/evaluator.h"
+
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace zomar {
+
+class ColorLabel;
+class ColorSwatch;
+class OptionButton;
+class ResultBox;
+
+// The controls of the window that its code works with, by layout name, as
+// Qt Designer's setupUi() makes a form's: every control of the layout is
+// made, placed, stacked and dressed on the window, and those named here
+// are recorded as they are made.
+struct Controls
+{
+    ResultBox *Result = nullptr;
+    ResultBox *Result2 = nullptr;
+    ResultBox *Result3 = nullptr;
+    ResultBox *Result4 = nullptr;
+    ResultBox *R_Full = nullptr;
+    ResultBox *Ed_Izm = nullptr;
+    QLabel *Result4_Txt = nullptr;
+    QLabel *Lab_4 = nullptr;
+    QLabel *Lab_5 = nullptr;
+    OptionButton *Op_R = nullptr;
+    OptionButton *Op_C = nullptr;
+    OptionButton *Op_G = nullptr;
+    OptionButton *L3_En = nullptr;
+    OptionButton *L4_En = nullptr;
+    OptionButton *L5_En = nullptr;
+    QPushButton *Exit_Btn = nullptr;
+    std::array<std::array<ColorSwatch *, colourCount>, maxBands> swatches{}; // by band - 1, colour
+    std::array<ColorLabel *, maxBands> stripes{};                            // Line1..Line5
+
+    // Makes the layout on the window. A control named above that the
+    // layout lacks stops the program.
+    void setupUi(QWidget *window);
+
+    ColorSwatch *swatch(int band, int colour) const;
+    ColorLabel *stripe(int band) const;
+};
+
+// What a screen reader says of a stripe: its band's colour now.
+QString stripeText(int band, int colour);
+
+} // namespace zomar
