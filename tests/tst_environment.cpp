@@ -1,20 +1,18 @@
 // The window in the user's own locale, as the program starts it: decimal
 // separator from the locale, never a group separator. Run once per locale
 // with LC_ALL set and ZOMAR_EXPECT_DECIMAL naming the separator to see.
-#include "window/application.h"
-#include "window/zomar.h"
+#include "tests/testkit.h"
 
 #include "platform/resultbox.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QTest>
 
 #include <memory>
 
 using namespace zomar;
+using namespace zomar::test;
 
 class TestEnvironment : public QObject {
     Q_OBJECT
@@ -25,17 +23,6 @@ private slots:
     void qtTextsAreRussian();
 
 private:
-    void click(Zomar &window, const char *name)
-    {
-        QWidget *w = window.findChild<QWidget *>(QLatin1String(name));
-        QVERIFY(w);
-        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, w->mapTo(&window, w->rect().center()));
-    }
-    static QString text(Zomar &window, const char *name)
-    {
-        return window.findChild<ResultBox *>(QLatin1String(name))->text();
-    }
-
     QString m_decimal;
 };
 
@@ -48,35 +35,33 @@ void TestEnvironment::initTestCase()
 
 void TestEnvironment::numbersFollowTheSystemLocale()
 {
-    Zomar window; // the system locale, as in the program
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const OpenWindow window{NumberText()}; // the system locale, as in the program
     const QLocale system = QLocale::system();
     QCOMPARE(system.decimalPoint(), m_decimal);
 
     // Large numbers, which a grouping locale would split.
-    QCOMPARE(text(window, "Result2"), QStringLiteral("1000000000"));
-    QCOMPARE(text(window, "R_Full"), QStringLiteral("999000 МОм"));
-    click(window, "Op_C");
-    QCOMPARE(text(window, "R_Full"), QStringLiteral("99000 мкФ"));
-    click(window, "Op_R");
+    QCOMPARE(window.text("Result2"), QStringLiteral("1000000000"));
+    QCOMPARE(window.text("R_Full"), QStringLiteral("999000 МОм"));
+    window.click("Op_C");
+    QCOMPARE(window.text("R_Full"), QStringLiteral("99000 мкФ"));
+    window.click("Op_R");
 
     // Yellow, violet, red, gold: 4.7 kilo-ohms in the locale's notation.
-    click(window, "L4_En");
-    click(window, "L1_4");
-    click(window, "L2_7");
-    click(window, "L3_2");
-    click(window, "L4_10");
-    QCOMPARE(text(window, "R_Full"), QStringLiteral("4") + m_decimal + QStringLiteral("7 кОм"));
-    click(window, "L3_11");
-    QCOMPARE(text(window, "Result2"), QStringLiteral("0") + m_decimal + QStringLiteral("01"));
-    QCOMPARE(text(window, "R_Full"), QStringLiteral("0") + m_decimal + QStringLiteral("47 Ом"));
-    click(window, "L3_3");
-    QCOMPARE(text(window, "R_Full"), QStringLiteral("47 кОм"));
+    window.click("L4_En");
+    window.click("L1_4");
+    window.click("L2_7");
+    window.click("L3_2");
+    window.click("L4_10");
+    QCOMPARE(window.text("R_Full"), QStringLiteral("4") + m_decimal + QStringLiteral("7 кОм"));
+    window.click("L3_11");
+    QCOMPARE(window.text("Result2"), QStringLiteral("0") + m_decimal + QStringLiteral("01"));
+    QCOMPARE(window.text("R_Full"), QStringLiteral("0") + m_decimal + QStringLiteral("47 Ом"));
+    window.click("L3_3");
+    QCOMPARE(window.text("R_Full"), QStringLiteral("47 кОм"));
     // One digit system in the panel: the fixed tolerance texts have 0-9.
-    click(window, "Op_C");
+    window.click("Op_C");
     for (const char *name : {"Result", "Result2", "Result3", "Result4", "R_Full"}) {
-        for (QChar c : text(window, name))
+        for (QChar c : window.text(name))
             QVERIFY2(!c.isDigit() || (c >= QLatin1Char('0') && c <= QLatin1Char('9')), name);
     }
 }
@@ -85,8 +70,8 @@ void TestEnvironment::numbersFollowTheSystemLocale()
 // every locale, and still copies.
 void TestEnvironment::qtTextsAreRussian()
 {
-    Zomar window;
-    auto *box = window.findChild<ResultBox *>(QStringLiteral("R_Full"));
+    const OpenWindow window;
+    auto *box = window.get<ResultBox>("R_Full");
     box->selectAll();
     std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
     QStringList texts;
@@ -107,12 +92,5 @@ void TestEnvironment::qtTextsAreRussian()
     QCOMPARE(QGuiApplication::clipboard()->text(), box->text());
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    prepareApplication(app);
-    TestEnvironment test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+ZOMAR_WINDOW_TEST_MAIN(TestEnvironment)
 #include "tst_environment.moc"

@@ -1,29 +1,21 @@
 // The window at work: swatches, band counts and component kinds, clicked as
 // a user clicks them, through the window at the control's place on screen.
-#include "window/application.h"
-#include "window/zomar.h"
+#include "tests/testkit.h"
 
 #include "platform/colorlabel.h"
 #include "platform/optionbutton.h"
 #include "platform/resultbox.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QAccessible>
 #include <QRandomGenerator>
-#include <QTest>
 
 #include <map>
+#include <optional>
 
 using namespace zomar;
+using namespace zomar::test;
 
 namespace {
-
-const QLocale russian(QLocale::Russian, QLocale::Russia);
-
-const QColor colourOf[12] = {{0, 0, 0}, {128, 64, 64}, {255, 0, 0}, {255, 128, 0},
-                             {255, 255, 0}, {0, 192, 0}, {0, 192, 192}, {255, 0, 255},
-                             {128, 128, 128}, {255, 255, 255}, {255, 192, 128}, {192, 192, 192}};
 
 QString swatchName(int band, int colour)
 {
@@ -109,48 +101,29 @@ private slots:
     void randomWalk();
 
 private:
-    template <typename T = QWidget>
-    T *get(const QString &name) const
+    template<typename T = QWidget>
+    T *get(QAnyStringView name) const
     {
-        T *w = qobject_cast<T *>(m_controls.value(name));
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return m_open->get<T>(name);
     }
-    // A click at a point of a control, delivered to the window there.
-    void click(const QString &name, QPoint at = QPoint(-1, -1));
-    QString text(const char *name) const { return get<ResultBox>(QString::fromLatin1(name))->text(); }
-    bool shown(const QString &name) const { return get(name)->isVisible(); }
+    void click(QAnyStringView name, QPoint at = QPoint(-1, -1)) { m_open->click(name, at); }
+    QString text(QAnyStringView name) const { return m_open->text(name); }
+    bool shown(QAnyStringView name) const { return m_open->shown(name); }
     QColor stripeColour(int band) const;
     void verifyAgainst(const Model &model, const QString &where);
 
+    std::optional<OpenWindow> m_open;
     Zomar *m_window = nullptr;
-    QHash<QString, QWidget *> m_controls;
 };
 
 void TestInteraction::init()
 {
-    m_window = new Zomar(NumberText(russian));
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    m_controls.clear();
-    for (QWidget *w : m_window->findChildren<QWidget *>())
-        m_controls.insert(w->objectName(), w);
+    m_window = m_open.emplace().window();
 }
 
 void TestInteraction::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
-    m_controls.clear();
-}
-
-void TestInteraction::click(const QString &name, QPoint at)
-{
-    QWidget *w = get(name);
-    if (at.x() < 0)
-        at = w->rect().center();
-    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, w->mapTo(m_window, at));
+    m_open.reset();
 }
 
 QColor TestInteraction::stripeColour(int band) const
@@ -166,9 +139,9 @@ void TestInteraction::verifyAgainst(const Model &model, const QString &where)
 {
     for (const auto &[name, visible] : expectedVisibility(model.kind, model.count))
         QVERIFY2(shown(name) == visible, qPrintable(where + QLatin1String(": visibility of ") + name));
-    QCOMPARE(get<OptionButton>(QStringLiteral("Op_R"))->isChecked(), model.kind == ComponentKind::Resistor);
-    QCOMPARE(get<OptionButton>(QStringLiteral("Op_C"))->isChecked(), model.kind == ComponentKind::Capacitor);
-    QCOMPARE(get<OptionButton>(QStringLiteral("Op_G"))->isChecked(), model.kind == ComponentKind::Inductor);
+    QCOMPARE(get<OptionButton>("Op_R")->isChecked(), model.kind == ComponentKind::Resistor);
+    QCOMPARE(get<OptionButton>("Op_C")->isChecked(), model.kind == ComponentKind::Capacitor);
+    QCOMPARE(get<OptionButton>("Op_G")->isChecked(), model.kind == ComponentKind::Inductor);
     for (int n = 3; n <= 5; ++n)
         QCOMPARE(get<OptionButton>(QStringLiteral("L%1_En").arg(n))->isChecked(), model.count == n);
 
@@ -180,20 +153,20 @@ void TestInteraction::verifyAgainst(const Model &model, const QString &where)
     QVERIFY2(text("Ed_Izm") == e.unit, qPrintable(where));
     QVERIFY2(text("Result4") == model.voltage, qPrintable(where));
     // One picture of the component for all five stripes.
-    const QRect picture = get(QStringLiteral("Line1"))->geometry().united(get(QStringLiteral("Line5"))->geometry());
+    const QRect picture = get("Line1")->geometry().united(get("Line5")->geometry());
     const QImage image = m_window->grab(picture).toImage();
     for (int band = 1; band <= 5; ++band) {
         QVERIFY2(m_window->bandIndex(band) == model.bands[band - 1], qPrintable(where));
         const QWidget *line = get(QStringLiteral("Line%1").arg(band));
         if (line->isVisible())
-            QVERIFY2(image.pixelColor(line->geometry().center() - picture.topLeft()) == colourOf[model.bands[band - 1]],
+            QVERIFY2(image.pixelColor(line->geometry().center() - picture.topLeft()) == bandColours[model.bands[band - 1]],
                      qPrintable(where + QStringLiteral(": stripe %1").arg(band)));
     }
 }
 
 void TestInteraction::swatchPaintsOnlyItsBand()
 {
-    click(QStringLiteral("L2_6"));
+    click("L2_6");
     QCOMPARE(m_window->bandIndex(2), 6);
     QCOMPARE(stripeColour(2), QColor(0, 192, 192));
     for (int band : {1, 3, 4, 5}) {
@@ -203,8 +176,8 @@ void TestInteraction::swatchPaintsOnlyItsBand()
     QCOMPARE(text("Result"), QStringLiteral("969"));
     QCOMPARE(m_window->evaluationCount(), 2);
     // Gold for band 3 whatever role band 3 has (a digit, at five bands).
-    click(QStringLiteral("L3_En"));
-    click(QStringLiteral("L3_10"));
+    click("L3_En");
+    click("L3_10");
     QCOMPARE(m_window->bandIndex(3), 10);
     QCOMPARE(stripeColour(3), QColor(255, 192, 128));
     QCOMPARE(text("Result2"), QStringLiteral("0,1"));
@@ -213,9 +186,9 @@ void TestInteraction::swatchPaintsOnlyItsBand()
 
 void TestInteraction::sameSwatchAgain()
 {
-    click(QStringLiteral("L1_4"));
+    click("L1_4");
     const int before = m_window->evaluationCount();
-    click(QStringLiteral("L1_4"));
+    click("L1_4");
     QCOMPARE(m_window->evaluationCount(), before + 1);
     QCOMPARE(m_window->bandIndex(1), 4);
     QCOMPARE(stripeColour(1), QColor(255, 255, 0));
@@ -224,20 +197,20 @@ void TestInteraction::sameSwatchAgain()
 
 void TestInteraction::countsKeepColours()
 {
-    click(QStringLiteral("L4_2"));
-    click(QStringLiteral("L5_10"));
+    click("L4_2");
+    click("L5_10");
     const QString full = text("R_Full");
     const QString tolerance = text("Result3");
     QCOMPARE(full, QStringLiteral("99,9 кОм"));
     QCOMPARE(tolerance, QStringLiteral("5% (J)"));
-    click(QStringLiteral("L3_En"));
-    QVERIFY(!shown(QStringLiteral("Line4")) && !shown(QStringLiteral("Line5")));
-    QVERIFY(!shown(QStringLiteral("Lab_4")) && !shown(QStringLiteral("Lab_5")));
+    click("L3_En");
+    QVERIFY(!shown("Line4") && !shown("Line5"));
+    QVERIFY(!shown("Lab_4") && !shown("Lab_5"));
     for (int j = 0; j < 12; ++j)
         QVERIFY(!shown(swatchName(4, j)) && !shown(swatchName(5, j)));
-    QVERIFY(shown(QStringLiteral("L3_10")) && shown(QStringLiteral("L3_11")));
+    QVERIFY(shown("L3_10") && shown("L3_11"));
     QCOMPARE(text("Result3"), QStringLiteral("+-20%"));
-    click(QStringLiteral("L5_En"));
+    click("L5_En");
     QCOMPARE(stripeColour(4), QColor(255, 0, 0));
     QCOMPARE(stripeColour(5), QColor(255, 192, 128));
     QCOMPARE(m_window->bandIndex(4), 2);
@@ -249,11 +222,11 @@ void TestInteraction::countsKeepColours()
 void TestInteraction::countOptionRunsTablOnce()
 {
     int before = m_window->evaluationCount();
-    click(QStringLiteral("L4_En"));
+    click("L4_En");
     QCOMPARE(m_window->evaluationCount(), before + 1);
     // Selecting the selected option again changes nothing.
     before = m_window->evaluationCount();
-    click(QStringLiteral("L4_En"));
+    click("L4_En");
     QCOMPARE(m_window->evaluationCount(), before);
     // The handler itself, run again, leaves every control as it was.
     Model model;
@@ -264,30 +237,30 @@ void TestInteraction::countOptionRunsTablOnce()
 
 void TestInteraction::fiveToFourToThree()
 {
-    click(QStringLiteral("L4_En"));
-    QVERIFY(!shown(QStringLiteral("Lab_5")) && !shown(QStringLiteral("Line5")));
+    click("L4_En");
+    QVERIFY(!shown("Lab_5") && !shown("Line5"));
     for (int j = 0; j < 12; ++j) {
         QVERIFY(shown(swatchName(4, j)));
         QVERIFY(!shown(swatchName(5, j)));
     }
-    QVERIFY(shown(QStringLiteral("L3_10")) && shown(QStringLiteral("L3_11")));
+    QVERIFY(shown("L3_10") && shown("L3_11"));
     QCOMPARE(text("Result"), QStringLiteral("99"));
     QCOMPARE(text("Result2"), QStringLiteral("1000000000"));
     QCOMPARE(text("Result3"), QStringLiteral("+80% -20% (Z)"));
     QCOMPARE(text("R_Full"), QStringLiteral("99000 МОм"));
-    click(QStringLiteral("L3_En"));
+    click("L3_En");
     QCOMPARE(text("Result3"), QStringLiteral("+-20%"));
-    QVERIFY(shown(QStringLiteral("L5_En")));
+    QVERIFY(shown("L5_En"));
 }
 
 void TestInteraction::inductorFromStart()
 {
     const int before = m_window->evaluationCount();
-    click(QStringLiteral("Op_G"));
+    click("Op_G");
     QCOMPARE(m_window->evaluationCount(), before + 2); // the nested L4_En_Click, then its own
-    QVERIFY(get<OptionButton>(QStringLiteral("L4_En"))->isChecked());
-    QVERIFY(!shown(QStringLiteral("L5_En")));
-    QVERIFY(!shown(QStringLiteral("Lab_5")) && !shown(QStringLiteral("Line5")));
+    QVERIFY(get<OptionButton>("L4_En")->isChecked());
+    QVERIFY(!shown("L5_En"));
+    QVERIFY(!shown("Lab_5") && !shown("Line5"));
     for (int j = 0; j < 12; ++j) {
         QVERIFY(!shown(swatchName(5, j)));
         QCOMPARE(shown(swatchName(4, j)), j >= 10);
@@ -299,40 +272,40 @@ void TestInteraction::inductorFromStart()
     QCOMPARE(text("Result3"), QStringLiteral("5% (J)"));
     QCOMPARE(text("R_Full"), QStringLiteral("99000 Гн"));
     QCOMPARE(text("Ed_Izm"), QStringLiteral("мкГн"));
-    QVERIFY(!shown(QStringLiteral("Result4")));
+    QVERIFY(!shown("Result4"));
 }
 
 void TestInteraction::inductorOverridesAnyBand4()
 {
-    click(QStringLiteral("L4_11"));
+    click("L4_11");
     QCOMPARE(m_window->bandIndex(4), int(Silver));
-    click(QStringLiteral("Op_G"));
+    click("Op_G");
     QCOMPARE(m_window->bandIndex(4), int(Gold));
     // Silver may be chosen again while an inductor.
-    click(QStringLiteral("L4_11"));
+    click("L4_11");
     QCOMPARE(text("Result3"), QStringLiteral("10% (K)"));
     // Band 5 keeps its colour through the inductor's four bands.
-    click(QStringLiteral("Op_R"));
-    click(QStringLiteral("L5_En"));
+    click("Op_R");
+    click("L5_En");
     QCOMPARE(m_window->bandIndex(5), 9);
     QCOMPARE(stripeColour(5), QColor(255, 255, 255));
 }
 
 void TestInteraction::inductorThreeThenResistor()
 {
-    click(QStringLiteral("Op_G"));
-    click(QStringLiteral("L3_En"));
+    click("Op_G");
+    click("L3_En");
     QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
-    QVERIFY(!shown(QStringLiteral("Lab_4")) && !shown(QStringLiteral("Line4")));
-    click(QStringLiteral("Op_R"));
-    QVERIFY(get<OptionButton>(QStringLiteral("L3_En"))->isChecked());
-    QVERIFY(!shown(QStringLiteral("Lab_4")) && !shown(QStringLiteral("Line4")));
+    QVERIFY(!shown("Lab_4") && !shown("Line4"));
+    click("Op_R");
+    QVERIFY(get<OptionButton>("L3_En")->isChecked());
+    QVERIFY(!shown("Lab_4") && !shown("Line4"));
     for (int j = 0; j < 12; ++j)
         QVERIFY(!shown(swatchName(4, j)));
-    QVERIFY(shown(QStringLiteral("L5_En")));
+    QVERIFY(shown("L5_En"));
     QCOMPARE(text("Result3"), QStringLiteral("+-20%"));
     // Back to four: band 4 kept its gold, all twelve swatches are offered.
-    click(QStringLiteral("L4_En"));
+    click("L4_En");
     QCOMPARE(m_window->bandIndex(4), int(Gold));
     for (int j = 0; j < 12; ++j)
         QVERIFY(shown(swatchName(4, j)));
@@ -340,29 +313,29 @@ void TestInteraction::inductorThreeThenResistor()
 
 void TestInteraction::inductorThenCapacitor()
 {
-    click(QStringLiteral("Op_G"));
-    click(QStringLiteral("Op_C"));
-    QVERIFY(get<OptionButton>(QStringLiteral("L4_En"))->isChecked());
+    click("Op_G");
+    click("Op_C");
+    QVERIFY(get<OptionButton>("L4_En")->isChecked());
     for (int j = 0; j < 12; ++j)
         QVERIFY(shown(swatchName(4, j)));
     QCOMPARE(m_window->bandIndex(4), int(Gold));
-    QVERIFY(shown(QStringLiteral("Result4")) && shown(QStringLiteral("Result4_Txt")));
+    QVERIFY(shown("Result4") && shown("Result4_Txt"));
     QCOMPARE(text("Result4"), QStringLiteral("50v"));
     QCOMPARE(text("Ed_Izm"), QStringLiteral("пФ"));
-    QVERIFY(shown(QStringLiteral("L5_En")));
-    click(QStringLiteral("L3_En"));
+    QVERIFY(shown("L5_En"));
+    click("L3_En");
     QCOMPARE(text("Result4"), QStringLiteral("500v"));
 }
 
 void TestInteraction::resistorCapacitorAndBack()
 {
-    click(QStringLiteral("L5_3"));
-    click(QStringLiteral("Op_C"));
-    QVERIFY(shown(QStringLiteral("Result4")));
+    click("L5_3");
+    click("Op_C");
+    QVERIFY(shown("Result4"));
     QCOMPARE(text("Result4"), QStringLiteral("30v"));
     QCOMPARE(text("R_Full"), QStringLiteral("99000 мкФ"));
-    click(QStringLiteral("Op_R"));
-    QVERIFY(!shown(QStringLiteral("Result4")) && !shown(QStringLiteral("Result4_Txt")));
+    click("Op_R");
+    QVERIFY(!shown("Result4") && !shown("Result4_Txt"));
     QCOMPARE(text("Result4"), QStringLiteral("30v")); // kept, hidden
     QCOMPARE(text("R_Full"), QStringLiteral("999000 МОм"));
     Model model;
@@ -373,31 +346,31 @@ void TestInteraction::resistorCapacitorAndBack()
 
 void TestInteraction::digitBandWithoutDigitThroughTheWindow()
 {
-    click(QStringLiteral("L3_En"));
-    click(QStringLiteral("L1_1"));
-    click(QStringLiteral("L2_0"));
-    click(QStringLiteral("L3_10"));
+    click("L3_En");
+    click("L1_1");
+    click("L2_0");
+    click("L3_10");
     QCOMPARE(text("R_Full"), QStringLiteral("1 Ом"));
-    click(QStringLiteral("L5_En"));
+    click("L5_En");
     QCOMPARE(text("Result"), QStringLiteral("10?"));
     QCOMPARE(text("R_Full"), QStringLiteral("?"));
     QCOMPARE(text("Ed_Izm"), QStringLiteral("Ом"));
     QCOMPARE(stripeColour(3), QColor(255, 192, 128));
-    QVERIFY(!shown(QStringLiteral("L3_10"))); // gold is no longer offered for band 3
-    click(QStringLiteral("L3_0"));
+    QVERIFY(!shown("L3_10")); // gold is no longer offered for band 3
+    click("L3_0");
     QCOMPARE(text("Result"), QStringLiteral("100"));
     QCOMPARE(text("R_Full"), QStringLiteral("100000 МОм")); // 100 x 10^9
 }
 
 void TestInteraction::inductorOffersNoFiveBands()
 {
-    click(QStringLiteral("Op_G"));
+    click("Op_G");
     // L5_En is hidden: a click where it stands reaches the frame only.
-    click(QStringLiteral("L5_En"));
-    QVERIFY(get<OptionButton>(QStringLiteral("L4_En"))->isChecked());
-    click(QStringLiteral("L3_En"));
-    click(QStringLiteral("L4_En"));
-    QVERIFY(shown(QStringLiteral("Line4")) && shown(QStringLiteral("Lab_4")));
+    click("L5_En");
+    QVERIFY(get<OptionButton>("L4_En")->isChecked());
+    click("L3_En");
+    click("L4_En");
+    QVERIFY(shown("Line4") && shown("Lab_4"));
     for (int j = 0; j < 12; ++j)
         QCOMPARE(shown(swatchName(4, j)), j >= 10);
     QCOMPARE(m_window->bandIndex(4), int(Gold));
@@ -405,23 +378,23 @@ void TestInteraction::inductorOffersNoFiveBands()
 
 void TestInteraction::arrowKeysRunTheHandlers()
 {
-    auto *opR = get<OptionButton>(QStringLiteral("Op_R"));
+    auto *opR = get<OptionButton>("Op_R");
     opR->setFocus();
     QTest::keyClick(opR, Qt::Key_Down);
-    QVERIFY(get<OptionButton>(QStringLiteral("Op_C"))->isChecked());
-    QVERIFY(shown(QStringLiteral("Result4")));
-    QTest::keyClick(get(QStringLiteral("Op_C")), Qt::Key_Down);
-    QVERIFY(get<OptionButton>(QStringLiteral("Op_G"))->isChecked());
+    QVERIFY(get<OptionButton>("Op_C")->isChecked());
+    QVERIFY(shown("Result4"));
+    QTest::keyClick(get("Op_C"), Qt::Key_Down);
+    QVERIFY(get<OptionButton>("Op_G")->isChecked());
     QCOMPARE(m_window->bandIndex(4), int(Gold));
-    QVERIFY(!shown(QStringLiteral("L5_En")));
+    QVERIFY(!shown("L5_En"));
     // In the count group, the hidden five is not reached by the keys.
-    auto *l4 = get<OptionButton>(QStringLiteral("L4_En"));
+    auto *l4 = get<OptionButton>("L4_En");
     l4->setFocus();
     QTest::keyClick(l4, Qt::Key_Right);
-    QVERIFY(!get<OptionButton>(QStringLiteral("L5_En"))->isChecked());
+    QVERIFY(!get<OptionButton>("L5_En")->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QVERIFY(get<OptionButton>(QStringLiteral("L3_En"))->isChecked());
-    QVERIFY(!shown(QStringLiteral("Line4")));
+    QVERIFY(get<OptionButton>("L3_En")->isChecked());
+    QVERIFY(!shown("Line4"));
     QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
 }
 
@@ -440,31 +413,31 @@ void TestInteraction::keyboardOnly()
         } while (cycle.size() < 20 && cycle.last() != QLatin1String("Exit_Btn"));
         return cycle.join(QLatin1Char(' '));
     };
-    get(QStringLiteral("Exit_Btn"))->setFocus();
+    get("Exit_Btn")->setFocus();
     QCOMPARE(tabCycle(), QStringLiteral("Op_R L5_En Result Ed_Izm Result2 R_Full Result3 Exit_Btn"));
-    click(QStringLiteral("L5_En"));
-    click(QStringLiteral("Op_G"));
-    get(QStringLiteral("Exit_Btn"))->setFocus();
+    click("L5_En");
+    click("Op_G");
+    get("Exit_Btn")->setFocus();
     QCOMPARE(tabCycle(), QStringLiteral("Op_G L4_En Result Ed_Izm Result2 R_Full Result3 Exit_Btn"));
     // From the results back into the count group, and three bands.
-    get(QStringLiteral("Result"))->setFocus();
+    get("Result")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("L4_En"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    QVERIFY(get<OptionButton>(QStringLiteral("L3_En"))->isChecked());
-    QVERIFY(!shown(QStringLiteral("Line4")));
+    QVERIFY(get<OptionButton>("L3_En")->isChecked());
+    QVERIFY(!shown("Line4"));
     QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
     // And back to a capacitor, whose fifth band returns.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Op_G"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QVERIFY(get<OptionButton>(QStringLiteral("Op_C"))->isChecked());
-    QVERIFY(shown(QStringLiteral("L5_En")));
+    QVERIFY(get<OptionButton>("Op_C")->isChecked());
+    QVERIFY(shown("L5_En"));
 }
 
 void TestInteraction::inertControls()
 {
-    click(QStringLiteral("L1_2"));
+    click("L1_2");
     const int before = m_window->evaluationCount();
     const QString full = text("R_Full");
     const QStringList inert = {"Label2", "Label11", "Label13", "Label18", "Lab_4", "Label21",
@@ -479,20 +452,20 @@ void TestInteraction::inertControls()
     QCOMPARE(text("R_Full"), full);
     QCOMPARE(m_window->bandIndex(1), 2);
     QCOMPARE(stripeColour(1), QColor(255, 0, 0));
-    QVERIFY(get<OptionButton>(QStringLiteral("Op_R"))->isChecked());
-    QVERIFY(get<OptionButton>(QStringLiteral("L5_En"))->isChecked());
+    QVERIFY(get<OptionButton>("Op_R")->isChecked());
+    QVERIFY(get<OptionButton>("L5_En")->isChecked());
 }
 
 void TestInteraction::hiddenSwatchCannotBeClicked()
 {
     // At start band 3 offers no gold or silver.
-    click(QStringLiteral("L3_10"));
-    click(QStringLiteral("L3_11"));
+    click("L3_10");
+    click("L3_11");
     QCOMPARE(m_window->bandIndex(3), 9);
     QCOMPARE(m_window->evaluationCount(), 1);
-    click(QStringLiteral("L3_En"));
-    click(QStringLiteral("L4_5"));
-    click(QStringLiteral("L5_5"));
+    click("L3_En");
+    click("L4_5");
+    click("L5_5");
     QCOMPARE(m_window->bandIndex(4), 9);
     QCOMPARE(m_window->bandIndex(5), 9);
 }
@@ -509,30 +482,30 @@ void TestInteraction::accessibleNames()
         {"Result", "Цифры номинала"}, {"Ed_Izm", "Единица номинала"}, {"Result2", "Множитель"},
         {"R_Full", "Номинал с единицей"}, {"Result3", "Допуск"}, {"Result4", "Напряжение"}};
     for (const auto &[name, text] : names)
-        QCOMPARE(get(QString::fromLatin1(name))->accessibleName(), QString::fromUtf8(text));
-    QCOMPARE(get(QStringLiteral("L3_2"))->toolTip(), QStringLiteral("Красный для полосы 3"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(get(QStringLiteral("Frame1")))->role(), QAccessible::Grouping);
+        QCOMPARE(get(name)->accessibleName(), QString::fromUtf8(text));
+    QCOMPARE(get("L3_2")->toolTip(), QStringLiteral("Красный для полосы 3"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(get("Frame1"))->role(), QAccessible::Grouping);
 
     const auto press = [this](const char *name) {
-        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(QString::fromLatin1(name)));
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(name));
         QVERIFY(a && a->actionInterface());
         a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     };
     press("L3_2");
     QTRY_COMPARE(m_window->bandIndex(3), 2);
     QCOMPARE(stripeColour(3), QColor(255, 0, 0));
-    QCOMPARE(get(QStringLiteral("Line3"))->accessibleName(), QStringLiteral("Цвет полосы 3: Красный"));
-    QCOMPARE(get(QStringLiteral("Line3"))->toolTip(), QStringLiteral("Цвет полосы 3: Красный"));
+    QCOMPARE(get("Line3")->accessibleName(), QStringLiteral("Цвет полосы 3: Красный"));
+    QCOMPARE(get("Line3")->toolTip(), QStringLiteral("Цвет полосы 3: Красный"));
     QCOMPARE(text("Result"), QStringLiteral("992"));
     // Hidden while the press is under way: no choice.
     press("L5_3");
-    click(QStringLiteral("L3_En"));
+    click("L3_En");
     const int evaluations = m_window->evaluationCount();
     QTest::qWait(300);
     QCOMPARE(m_window->bandIndex(5), int(White));
     QCOMPARE(m_window->evaluationCount(), evaluations);
-    click(QStringLiteral("Op_G"));
-    QCOMPARE(get(QStringLiteral("Line4"))->accessibleName(), QStringLiteral("Цвет полосы 4: Золотой"));
+    click("Op_G");
+    QCOMPARE(get("Line4")->accessibleName(), QStringLiteral("Цвет полосы 4: Золотой"));
 }
 
 void TestInteraction::randomWalk_data()
@@ -614,12 +587,5 @@ void TestInteraction::randomWalk()
     qInfo("walk %u: %d steps checked", walk, steps);
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    prepareApplication(app);
-    TestInteraction test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+ZOMAR_WINDOW_TEST_MAIN(TestInteraction)
 #include "tst_interaction.moc"

@@ -1,7 +1,6 @@
 // The window as it opens: its controls, their places and looks, the first
 // evaluation, tab order and exit. Numbers are the layout's twips.
-#include "window/application.h"
-#include "window/zomar.h"
+#include "tests/testkit.h"
 
 #include "platform/colorlabel.h"
 #include "platform/groupframe.h"
@@ -9,20 +8,20 @@
 #include "platform/rectshape.h"
 #include "platform/twips.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QTest>
 #include <QTimer>
 #include <QWindow>
 
 #include <cmath>
+#include <optional>
 
 using namespace zomar;
+using namespace zomar::test;
 
 namespace {
 
@@ -78,29 +77,24 @@ private slots:
     void closingTheFrameEndsTheEventLoop();
 
 private:
-    template <typename T = QWidget>
-    T *get(const char *name) const
+    template<typename T = QWidget>
+    T *get(QAnyStringView name) const
     {
-        T *w = m_window->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return m_open->get<T>(name);
     }
 
+    std::optional<OpenWindow> m_open;
     Zomar *m_window = nullptr;
 };
 
 void TestWindow::init()
 {
-    m_window = new Zomar(NumberText(QLocale(QLocale::Russian, QLocale::Russia)));
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window = m_open.emplace().window();
 }
 
 void TestWindow::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    m_open.reset();
 }
 
 void TestWindow::controlsAndKinds()
@@ -138,7 +132,7 @@ void TestWindow::controlsAndKinds()
     QCOMPARE(frames, 2);
     QCOMPARE(buttons, 1);
     for (int band = 1; band <= 5; ++band)
-        QVERIFY(qobject_cast<ColorLabel *>(get(qPrintable(QStringLiteral("Line%1").arg(band)))));
+        QVERIFY(qobject_cast<ColorLabel *>(get(QStringLiteral("Line%1").arg(band))));
 
     // Option groups are the frames.
     for (const char *name : {"Op_R", "Op_C", "Op_G", "Label23"})
@@ -151,39 +145,40 @@ void TestWindow::geometry_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips"); // relative to the container
+    QTest::addColumn<QString>("caption"); // of a label or a button
 
-    const auto row = [](const char *name, int l, int t, int w, int h) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l, t, w, h);
+    const auto row = [](const char *name, int l, int t, int w, int h, const char *caption = "") {
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l, t, w, h) << QString::fromUtf8(caption);
     };
     row("Frame2", 120, 0, 2655, 1575);
-    row("Label23", 120, 150, 1215, 255);
-    row("Op_R", 360, 480, 2175, 255);
-    row("Op_C", 360, 840, 2175, 255);
-    row("Op_G", 360, 1200, 2175, 255);
+    row("Label23", 120, 150, 1215, 255, "Элемент");
+    row("Op_R", 360, 480, 2175, 255, "Сопротивление");
+    row("Op_C", 360, 840, 2175, 255, "Емкость");
+    row("Op_G", 360, 1200, 2175, 255, "Индуктивность");
     row("Frame1", 120, 1560, 2655, 855);
-    row("Label1", 120, 150, 2415, 255);
-    row("L3_En", 120, 480, 495, 255);
-    row("L4_En", 975, 480, 495, 255);
-    row("L5_En", 1800, 480, 495, 255);
-    row("Label14", 240, 2520, 975, 255);
-    row("Label15", 1440, 2520, 1215, 255);
+    row("Label1", 120, 150, 2415, 255, "Кол-во полос");
+    row("L3_En", 120, 480, 495, 255, "3");
+    row("L4_En", 975, 480, 495, 255, "4");
+    row("L5_En", 1800, 480, 495, 255, "5");
+    row("Label14", 240, 2520, 975, 255, "Номинал");
+    row("Label15", 1440, 2520, 1215, 255, "Множитель");
     row("Result", 240, 2715, 570, 270);
     row("Ed_Izm", 840, 2715, 405, 270);
-    row("Label17", 1260, 2775, 165, 225);
+    row("Label17", 1260, 2775, 165, 225, "x");
     row("Result2", 1440, 2730, 1215, 270);
-    row("Label22", 216, 3108, 2436, 240);
+    row("Label22", 216, 3108, 2436, 240, "то есть");
     row("R_Full", 240, 3315, 2415, 285);
-    row("Label16", 225, 3825, 1575, 255);
+    row("Label16", 225, 3825, 1575, 255, "Допуск + -");
     row("Result3", 225, 4035, 1575, 285);
-    row("Result4_Txt", 225, 4425, 1575, 255);
+    row("Result4_Txt", 225, 4425, 1575, 255, "Напряж.");
     row("Result4", 225, 4635, 1575, 285);
-    row("Exit_Btn", 120, 5640, 735, 375);
-    row("Label18", 3360, 240, 255, 255);
-    row("Label19", 3840, 240, 255, 255);
-    row("Label20", 4320, 240, 255, 255);
-    row("Lab_4", 4800, 240, 255, 255);
-    row("Lab_5", 5280, 240, 255, 255);
-    row("Label21", 5640, 240, 735, 255);
+    row("Exit_Btn", 120, 5640, 735, 375, "Exit");
+    row("Label18", 3360, 240, 255, 255, "1");
+    row("Label19", 3840, 240, 255, 255, "2");
+    row("Label20", 4320, 240, 255, 255, "3");
+    row("Lab_4", 4800, 240, 255, 255, "4");
+    row("Lab_5", 5280, 240, 255, 255, "5");
+    row("Label21", 5640, 240, 735, 255, "№ полос");
     row("Line1", 3360, 600, 255, 975);
     row("Line2", 3840, 600, 255, 975);
     row("Line3", 4320, 615, 255, 975);
@@ -193,18 +188,21 @@ void TestWindow::geometry_data()
     row("Shape2_1", 3000, 1005, 375, 135);
     row("Shape2_0", 5640, 1005, 615, 135);
     row("Shape3", 2880, 120, 3615, 5895);
-    row("Label11", 5640, 4920, 855, 255);
-    row("Label2", 5640, 1680, 855, 255);
-    row("Label12", 5640, 5280, 855, 255);
-    row("Label13", 5640, 5640, 855, 255);
 }
 
+// Every control's place and size, and every caption but the colour names
+// (which paletteGrid checks with their rows).
 void TestWindow::geometry()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
-    const QWidget *w = get(qPrintable(name));
+    QFETCH(QString, caption);
+    const QWidget *w = get(name);
     QCOMPARE(w->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    if (const auto *label = qobject_cast<const QLabel *>(w))
+        QCOMPARE(label->text(), caption);
+    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+        QCOMPARE(button->text(), caption);
     QCOMPARE(m_window->size(), QSize(441, 406)); // 6612 x 6096 twips
 }
 
@@ -212,9 +210,6 @@ void TestWindow::paletteGrid()
 {
     // Row tops and colours, white at the top; gold and silver below black.
     const int rowTop[12] = {4920, 4560, 4200, 3840, 3480, 3120, 2760, 2400, 2040, 1680, 5280, 5640};
-    const QColor colour[12] = {{0, 0, 0}, {128, 64, 64}, {255, 0, 0}, {255, 128, 0},
-                               {255, 255, 0}, {0, 192, 0}, {0, 192, 192}, {255, 0, 255},
-                               {128, 128, 128}, {255, 255, 255}, {255, 192, 128}, {192, 192, 192}};
     const char *names[12] = {"Черный", "Коричнев.", "Красный", "Оранжев.", "Желтый", "Зеленый",
                              "Голубой", "Фиолет.", "Серый", "Белый", "Золотой", "Серебр."};
     for (int band = 1; band <= 5; ++band) {
@@ -233,7 +228,7 @@ void TestWindow::paletteGrid()
             if (name == QLatin1String("L3_10"))
                 left = 4305;
             QCOMPARE(swatch->geometry(), twipsRect(left, top, 255, 255));
-            QCOMPARE(swatch->backColor(), colour[j]);
+            QCOMPARE(swatch->backColor(), bandColours[j]);
         }
     }
     // The colour names stand on the rows.
@@ -279,7 +274,7 @@ void TestWindow::stateAtStart()
 
     const QStringList hidden = {"L3_10", "L3_11", "Result4_Txt", "Result4"};
     for (const QString &name : layoutNames())
-        QVERIFY2(get(qPrintable(name))->isVisible() != hidden.contains(name), qPrintable(name));
+        QVERIFY2(get(name)->isVisible() != hidden.contains(name), qPrintable(name));
 
     QCOMPARE(get<QLineEdit>("Result")->text(), QStringLiteral("999"));
     QCOMPARE(get<QLineEdit>("Result2")->text(), QStringLiteral("1000000000"));
@@ -290,7 +285,7 @@ void TestWindow::stateAtStart()
     QCOMPARE(m_window->evaluationCount(), 1);
     for (int band = 1; band <= 5; ++band) {
         QCOMPARE(m_window->bandIndex(band), 9);
-        QCOMPARE(get<ColorLabel>(qPrintable(QStringLiteral("Line%1").arg(band)))->backColor(), QColor(Qt::white));
+        QCOMPARE(get<ColorLabel>(QStringLiteral("Line%1").arg(band))->backColor(), QColor(Qt::white));
     }
 }
 
@@ -355,11 +350,8 @@ void TestWindow::looks()
         QVERIFY(!get(label)->font().bold());
     }
     QCOMPARE(colourOf("Label1", QPalette::Window), QColor(64, 64, 64));
-    QCOMPARE(get<QLabel>("Label17")->text(), QStringLiteral("x"));
     QCOMPARE(get<QLabel>("Label17")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QCOMPARE(get<QLabel>("Label14")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-    QCOMPARE(get<QLabel>("Label16")->text(), QStringLiteral("Допуск + -"));
-    QCOMPARE(get<QPushButton>("Exit_Btn")->text(), QStringLiteral("Exit"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Zomar........!"));
     // The stand-ins for the Windows faces carry Cyrillic.
     for (const char *name : {"Label23", "Result", "Label21"}) {
@@ -429,7 +421,7 @@ void TestWindow::tabOrder()
 void TestWindow::applicationIdentity()
 {
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Zomar"));
-    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.50"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral(ZOMAR_VERSION));
     const QIcon icon = QApplication::windowIcon();
     // One image of 16 and one of 32 pixels, 16 colours at most each.
     QCOMPARE(icon.availableSizes().size(), 2);
@@ -505,12 +497,12 @@ void TestWindow::keyboardFocusIsVisible()
     QFETCH(QString, previous);
     QApplication::setActiveWindow(m_window);
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QWidget *w = get(qPrintable(name));
+    QWidget *w = get(name);
     const auto luminance = [](QColor c) {
         const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
         return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
     };
-    get(qPrintable(previous))->setFocus();
+    get(previous)->setFocus();
     const QImage before = w->grab().toImage();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w);
@@ -534,12 +526,5 @@ void TestWindow::closingTheFrameEndsTheEventLoop()
     QVERIFY(!m_window->isVisible());
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    prepareApplication(app);
-    TestWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+ZOMAR_WINDOW_TEST_MAIN(TestWindow)
 #include "tst_window.moc"

@@ -1,0 +1,36 @@
+#include "tests/testkit.h"
+
+#include "platform/resultbox.h"
+
+#include <QTest>
+
+namespace zomar::test {
+
+OpenWindow::OpenWindow(NumberText numbers) : m_window(std::make_unique<Zomar>(std::move(numbers)))
+{
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
+        qFatal("the window was not exposed");
+    for (QWidget *w : m_window->findChildren<QWidget *>())
+        m_controls.insert(w->objectName(), w);
+}
+
+void OpenWindow::click(QAnyStringView name, QPoint at) const
+{
+    QWidget *w = get(name);
+    if (at.x() < 0)
+        at = w->rect().center();
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, w->mapTo(m_window.get(), at));
+}
+
+QString OpenWindow::text(QAnyStringView name) const
+{
+    return get<ResultBox>(name)->text();
+}
+
+bool OpenWindow::shown(QAnyStringView name) const
+{
+    return get(name)->isVisible();
+}
+
+} // namespace zomar::test
