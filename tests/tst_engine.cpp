@@ -32,6 +32,7 @@ class TestEngine : public QObject {
     Q_OBJECT
 
 private slots:
+    void tables_data();
     void tables();
     void results_data();
     void results();
@@ -46,30 +47,45 @@ private slots:
     void sweepEveryColourOfEveryConfiguration();
 };
 
+void TestEngine::tables_data()
+{
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<int>("digit"); // -1: none
+    QTest::addColumn<double>("multiplier");
+    QTest::addColumn<QString>("tolerance");
+    QTest::addColumn<QString>("voltage");
+
+    // Every entry of the four tables, indexed from 0. The multipliers are
+    // the doubles the power function gives: 10^-1 and 10^-2 for gold and
+    // silver. The grey tolerance keeps its trailing blank.
+    const auto row = [](const char *name, int colour, int digit, double multiplier, const char *tolerance,
+                        const char *voltage) {
+        QTest::newRow(name) << colour << digit << multiplier << QString::fromUtf8(tolerance)
+                            << QString::fromUtf8(voltage);
+    };
+    row("black", Black, 0, 1, "20% (M)", "-");
+    row("brown", Brown, 1, 10, "1% (F)", "10v");
+    row("red", Red, 2, 100, "2% (G)", "20v");
+    row("orange", Orange, 3, 1e3, "-", "30v");
+    row("yellow", Yellow, 4, 1e4, "-", "40v");
+    row("green", Green, 5, 1e5, "0,5% (D)", "50v");
+    row("light blue", LightBlue, 6, 1e6, "0,25% (C)", "60v");
+    row("violet", Violet, 7, 1e7, "0,1% (B)", "70v");
+    row("grey", Grey, 8, 1e8, "30% (N); 0,1% ", "80v");
+    row("white", White, 9, 1e9, "+80% -20% (Z)", "90v");
+    row("gold", Gold, -1, std::pow(10.0, -1.0), "5% (J)", "100v");
+    row("silver", Silver, -1, std::pow(10.0, -2.0), "10% (K)", "200v");
+}
+
 void TestEngine::tables()
 {
-    // Indexed from 0; gold and silver have no digit.
-    QCOMPARE(digitOf(Black), 0);
-    QCOMPARE(digitOf(White), 9);
-    QVERIFY(!digitOf(Gold));
-    QVERIFY(!digitOf(Silver));
-    QCOMPARE(multiplierOf(Black), 1.0);
-    QCOMPARE(multiplierOf(Brown), 10.0);
-    QCOMPARE(multiplierOf(White), 1e9);
-    // Gold and silver are the doubles 10^-1 and 10^-2 as the power function gives them.
-    QCOMPARE(*multiplierOf(Gold), std::pow(10.0, -1.0));
-    QCOMPARE(*multiplierOf(Silver), std::pow(10.0, -2.0));
-    for (int colour = Red; colour <= White; ++colour)
-        QCOMPARE(*multiplierOf(colour), std::pow(10.0, colour));
-    QCOMPARE(toleranceOf(Black), QStringLiteral("20% (M)"));
-    QCOMPARE(toleranceOf(Orange), QStringLiteral("-"));
-    QCOMPARE(toleranceOf(Yellow), QStringLiteral("-"));
-    QCOMPARE(toleranceOf(Grey), QStringLiteral("30% (N); 0,1% "));
-    QCOMPARE(toleranceOf(Grey)->size(), 14);
-    QCOMPARE(toleranceOf(Silver), QStringLiteral("10% (K)"));
-    QCOMPARE(voltageOf(Black), QStringLiteral("-"));
-    QCOMPARE(voltageOf(Gold), QStringLiteral("100v"));
-    QCOMPARE(voltageOf(Silver), QStringLiteral("200v"));
+    QFETCH(int, colour);
+    QFETCH(int, digit);
+    QCOMPARE(digitOf(colour).value_or(-1), digit);
+    QTEST(*multiplierOf(colour), "multiplier");
+    QTEST(*toleranceOf(colour), "tolerance");
+    QTEST(*voltageOf(colour), "voltage");
+    // Nothing outside the tables.
     QVERIFY(!toleranceOf(12));
     QVERIFY(!voltageOf(-1));
     QVERIFY(!multiplierOf(INT_MAX));
@@ -87,48 +103,35 @@ void TestEngine::results_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("unit");
 
-    const QString none;
+    const char *none = nullptr;
+    const auto row = [](const char *name, ComponentKind kind, int count, Bands bands, const char *digits,
+                        const char *multiplier, const char *tolerance, const char *voltage, const char *value,
+                        const char *unit) {
+        QTest::newRow(name) << kind << count << bands << QString::fromUtf8(digits) << QString::fromUtf8(multiplier)
+                            << QString::fromUtf8(tolerance) << QString::fromUtf8(voltage) << QString::fromUtf8(value)
+                            << QString::fromUtf8(unit);
+    };
     // Bands beyond the count hold colours that must not matter.
-    QTest::newRow("R4 yellow violet red gold") << R << 4 << Bands{Yellow, Violet, Red, Gold, Green}
-        << "47" << "100" << "5% (J)" << none << "4,7 кОм" << "Ом";
-    QTest::newRow("R3 brown black brown") << R << 3 << Bands{Brown, Black, Brown, Grey, Red}
-        << "10" << "10" << "+-20%" << none << "100 Ом" << "Ом";
-    QTest::newRow("R3 brown black red") << R << 3 << Bands{Brown, Black, Red, White, White}
-        << "10" << "100" << "+-20%" << none << "1 кОм" << "Ом";
-    QTest::newRow("R3 white white brown") << R << 3 << Bands{White, White, Brown, White, White}
-        << "99" << "10" << "+-20%" << none << "990 Ом" << "Ом";
-    QTest::newRow("R3 brown black green: megaohm") << R << 3 << Bands{Brown, Black, Green, White, White}
-        << "10" << "100000" << "+-20%" << none << "1 МОм" << "Ом";
-    QTest::newRow("R4 yellow violet gold gold") << R << 4 << Bands{Yellow, Violet, Gold, Gold, White}
-        << "47" << "0,1" << "5% (J)" << none << "4,7 Ом" << "Ом";
-    QTest::newRow("R4 yellow violet silver silver") << R << 4 << Bands{Yellow, Violet, Silver, Silver, White}
-        << "47" << "0,01" << "10% (K)" << none << "0,47 Ом" << "Ом";
-    QTest::newRow("R4 leading zero") << R << 4 << Bands{Black, Yellow, Red, Brown, White}
-        << "04" << "100" << "1% (F)" << none << "400 Ом" << "Ом";
-    QTest::newRow("R4 zero value") << R << 4 << Bands{Black, Black, White, Orange, White}
-        << "00" << "1000000000" << "-" << none << "0 Ом" << "Ом";
-    QTest::newRow("R5 brown black black brown brown") << R << 5 << Bands{Brown, Black, Black, Brown, Brown}
-        << "100" << "10" << "1% (F)" << none << "1 кОм" << "Ом";
-    QTest::newRow("R5 all white") << R << 5 << Bands{White, White, White, White, White}
-        << "999" << "1000000000" << "+80% -20% (Z)" << none << "999000 МОм" << "Ом";
-    QTest::newRow("C3 yellow violet yellow") << C << 3 << Bands{Yellow, Violet, Yellow, Red, Red}
-        << "47" << "10000" << "+-20%" << "500v" << "0,47 мкФ" << "пФ";
-    QTest::newRow("C4 brown black orange gold") << C << 4 << Bands{Brown, Black, Orange, Gold, Red}
-        << "10" << "1000" << "5% (J)" << "50v" << "10 нФ" << "пФ";
-    QTest::newRow("C4 brown black yellow silver") << C << 4 << Bands{Brown, Black, Yellow, Silver, White}
-        << "10" << "10000" << "10% (K)" << "50v" << "0,1 мкФ" << "пФ";
-    QTest::newRow("C5 yellow violet red brown red") << C << 5 << Bands{Yellow, Violet, Red, Brown, Red}
-        << "47" << "100" << "1% (F)" << "20v" << "4700 пФ" << "пФ";
-    QTest::newRow("C5 black voltage") << C << 5 << Bands{Red, Red, Green, Gold, Black}
-        << "22" << "100000" << "5% (J)" << "-" << "2,2 мкФ" << "пФ";
-    QTest::newRow("C5 grey tolerance keeps its blank") << C << 5 << Bands{Red, Red, Black, Grey, Silver}
-        << "22" << "1" << "30% (N); 0,1% " << "200v" << "22 пФ" << "пФ";
-    QTest::newRow("L3 brown black red") << L << 3 << Bands{Brown, Black, Red, Silver, White}
-        << "10" << "100" << "20% (M)" << none << "1 мГн" << "мкГн";
-    QTest::newRow("L4 yellow violet brown gold") << L << 4 << Bands{Yellow, Violet, Brown, Gold, White}
-        << "47" << "10" << "5% (J)" << none << "470 мкГн" << "мкГн";
-    QTest::newRow("L4 brown black green silver") << L << 4 << Bands{Brown, Black, Green, Silver, White}
-        << "10" << "100000" << "10% (K)" << none << "1 Гн" << "мкГн";
+    row("R4 yellow violet red gold", R, 4, {Yellow, Violet, Red, Gold, Green}, "47", "100", "5% (J)", none, "4,7 кОм", "Ом");
+    row("R3 brown black brown", R, 3, {Brown, Black, Brown, Grey, Red}, "10", "10", "+-20%", none, "100 Ом", "Ом");
+    row("R3 brown black red", R, 3, {Brown, Black, Red, White, White}, "10", "100", "+-20%", none, "1 кОм", "Ом");
+    row("R3 white white brown", R, 3, {White, White, Brown, White, White}, "99", "10", "+-20%", none, "990 Ом", "Ом");
+    row("R3 brown black green: megaohm", R, 3, {Brown, Black, Green, White, White}, "10", "100000", "+-20%", none, "1 МОм", "Ом");
+    row("R4 yellow violet gold gold", R, 4, {Yellow, Violet, Gold, Gold, White}, "47", "0,1", "5% (J)", none, "4,7 Ом", "Ом");
+    row("R4 yellow violet silver silver", R, 4, {Yellow, Violet, Silver, Silver, White}, "47", "0,01", "10% (K)", none, "0,47 Ом", "Ом");
+    row("R4 leading zero", R, 4, {Black, Yellow, Red, Brown, White}, "04", "100", "1% (F)", none, "400 Ом", "Ом");
+    row("R4 zero value", R, 4, {Black, Black, White, Orange, White}, "00", "1000000000", "-", none, "0 Ом", "Ом");
+    row("R5 brown black black brown brown", R, 5, {Brown, Black, Black, Brown, Brown}, "100", "10", "1% (F)", none, "1 кОм", "Ом");
+    row("R5 all white", R, 5, {White, White, White, White, White}, "999", "1000000000", "+80% -20% (Z)", none, "999000 МОм", "Ом");
+    row("C3 yellow violet yellow", C, 3, {Yellow, Violet, Yellow, Red, Red}, "47", "10000", "+-20%", "500v", "0,47 мкФ", "пФ");
+    row("C4 brown black orange gold", C, 4, {Brown, Black, Orange, Gold, Red}, "10", "1000", "5% (J)", "50v", "10 нФ", "пФ");
+    row("C4 brown black yellow silver", C, 4, {Brown, Black, Yellow, Silver, White}, "10", "10000", "10% (K)", "50v", "0,1 мкФ", "пФ");
+    row("C5 yellow violet red brown red", C, 5, {Yellow, Violet, Red, Brown, Red}, "47", "100", "1% (F)", "20v", "4700 пФ", "пФ");
+    row("C5 black voltage", C, 5, {Red, Red, Green, Gold, Black}, "22", "100000", "5% (J)", "-", "2,2 мкФ", "пФ");
+    row("C5 grey tolerance keeps its blank", C, 5, {Red, Red, Black, Grey, Silver}, "22", "1", "30% (N); 0,1% ", "200v", "22 пФ", "пФ");
+    row("L3 brown black red", L, 3, {Brown, Black, Red, Silver, White}, "10", "100", "20% (M)", none, "1 мГн", "мкГн");
+    row("L4 yellow violet brown gold", L, 4, {Yellow, Violet, Brown, Gold, White}, "47", "10", "5% (J)", none, "470 мкГн", "мкГн");
+    row("L4 brown black green silver", L, 4, {Brown, Black, Green, Silver, White}, "10", "100000", "10% (K)", none, "1 Гн", "мкГн");
 }
 
 void TestEngine::results()
@@ -253,16 +256,21 @@ void TestEngine::outOfRangeColours_data()
     QTest::addColumn<QString>("voltage");
     QTest::addColumn<QString>("value");
 
-    const QString none;
-    QTest::newRow("negative digit") << R << 4 << Bands{-1, Red, Red, Gold, 0} << "?2" << "100" << "5% (J)" << none << "?";
-    QTest::newRow("huge digit") << R << 5 << Bands{Red, INT_MAX, Red, Red, Gold} << "2?2" << "100" << "5% (J)" << none << "?";
-    QTest::newRow("multiplier 12") << R << 4 << Bands{Red, Red, 12, Gold, 0} << "22" << "?" << "5% (J)" << none << "?";
-    QTest::newRow("multiplier INT_MIN") << L << 3 << Bands{Red, Red, INT_MIN, 0, 0} << "22" << "?" << "20% (M)" << none << "?";
+    const char *none = nullptr;
+    const auto row = [](const char *name, ComponentKind kind, int count, Bands bands, const char *digits,
+                        const char *multiplier, const char *tolerance, const char *voltage, const char *value) {
+        QTest::newRow(name) << kind << count << bands << QString::fromUtf8(digits) << QString::fromUtf8(multiplier)
+                            << QString::fromUtf8(tolerance) << QString::fromUtf8(voltage) << QString::fromUtf8(value);
+    };
+    row("negative digit", R, 4, {-1, Red, Red, Gold, 0}, "?2", "100", "5% (J)", none, "?");
+    row("huge digit", R, 5, {Red, INT_MAX, Red, Red, Gold}, "2?2", "100", "5% (J)", none, "?");
+    row("multiplier 12", R, 4, {Red, Red, 12, Gold, 0}, "22", "?", "5% (J)", none, "?");
+    row("multiplier INT_MIN", L, 3, {Red, Red, INT_MIN, 0, 0}, "22", "?", "20% (M)", none, "?");
     // A tolerance or voltage the table lacks leaves the value computable.
-    QTest::newRow("tolerance 12") << R << 4 << Bands{Red, Red, Red, 12, 0} << "22" << "100" << "?" << none << "2,2 кОм";
-    QTest::newRow("voltage -5") << C << 5 << Bands{Red, Red, Red, Gold, -5} << "22" << "100" << "5% (J)" << "?" << "2200 пФ";
+    row("tolerance 12", R, 4, {Red, Red, Red, 12, 0}, "22", "100", "?", none, "2,2 кОм");
+    row("voltage -5", C, 5, {Red, Red, Red, Gold, -5}, "22", "100", "5% (J)", "?", "2200 пФ");
     // Fixed texts do not look at the band at all.
-    QTest::newRow("fixed texts") << C << 3 << Bands{Red, Red, Red, 99, -99} << "22" << "100" << "+-20%" << "500v" << "2200 пФ";
+    row("fixed texts", C, 3, {Red, Red, Red, 99, -99}, "22", "100", "+-20%", "500v", "2200 пФ");
 }
 
 void TestEngine::outOfRangeColours()
