@@ -486,9 +486,8 @@ void TestWindow::keyboardFocusIsVisible_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("previous"); // the stop before it
-    QTest::newRow("Op_R") << "Op_R" << "Exit_Btn";
-    QTest::newRow("L5_En") << "L5_En" << "Op_R";
-    QTest::newRow("Exit_Btn") << "Exit_Btn" << "Result3";
+    for (const auto &[name, previous] : {std::pair("Op_R", "Exit_Btn"), {"L5_En", "Op_R"}, {"Exit_Btn", "Result3"}})
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(previous);
 }
 
 void TestWindow::keyboardFocusIsVisible()
