@@ -44,14 +44,26 @@ void alternate(benchmark::State &state, const char *first, const char *second, b
 }
 
 // A swatch: the stripe's colour, the band's index and the six result texts.
-void BM_SwatchClick(benchmark::State &state) { alternate(state, "L3_2", "L3_5", false); }
-void BM_SwatchClickAndRepaint(benchmark::State &state) { alternate(state, "L3_2", "L3_5", true); }
+void BM_SwatchClick(benchmark::State &state)
+{
+    alternate(state, "L3_2", "L3_5", false);
+}
+void BM_SwatchClickAndRepaint(benchmark::State &state)
+{
+    alternate(state, "L3_2", "L3_5", true);
+}
 BENCHMARK(BM_SwatchClick);
 BENCHMARK(BM_SwatchClickAndRepaint);
 
 // Three bands and five: 30 controls shown or hidden, then the results.
-void BM_BandCountChange(benchmark::State &state) { alternate(state, "L3_En", "L5_En", false); }
-void BM_BandCountChangeAndRepaint(benchmark::State &state) { alternate(state, "L3_En", "L5_En", true); }
+void BM_BandCountChange(benchmark::State &state)
+{
+    alternate(state, "L3_En", "L5_En", false);
+}
+void BM_BandCountChangeAndRepaint(benchmark::State &state)
+{
+    alternate(state, "L3_En", "L5_En", true);
+}
 BENCHMARK(BM_BandCountChange);
 BENCHMARK(BM_BandCountChangeAndRepaint);
 

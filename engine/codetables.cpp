@@ -4,7 +4,7 @@ namespace zomar {
 
 namespace {
 
-template <typename Table>
+template<typename Table>
 std::optional<typename Table::value_type> lookUp(const Table &table, int colour)
 {
     if (colour < 0 || static_cast<std::size_t>(colour) >= table.size())

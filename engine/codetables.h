@@ -11,13 +11,12 @@ namespace zomar {
 
 // Colour indices, in the fixed order of the colour code. The index is the
 // subscript of every code table and the suffix of every swatch's name.
-enum Colour : int {
-    Black, Brown, Red, Orange, Yellow, Green, LightBlue, Violet, Grey, White, Gold, Silver
-};
+enum Colour : int { Black, Brown, Red, Orange, Yellow, Green, LightBlue, Violet, Grey, White, Gold, Silver };
 inline constexpr int colourCount = 12;
 inline constexpr int digitColourCount = 10; // gold and silver carry no digit
 
 // Element i is the meaning of colour i.
+// clang-format off
 inline constexpr std::array<std::int16_t, digitColourCount> DigitTable{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
 inline constexpr std::array<double, colourCount> MultiplierTable{
@@ -30,6 +29,7 @@ inline constexpr std::array<QStringView, colourCount> ToleranceTable{
 inline constexpr std::array<QStringView, colourCount> VoltageTable{
     u"-", u"10v", u"20v", u"30v", u"40v", u"50v",
     u"60v", u"70v", u"80v", u"90v", u"100v", u"200v"};
+// clang-format on
 
 // Bounds-checked look-ups: a colour outside a table has no entry there.
 std::optional<int> digitOf(int colour);

@@ -10,8 +10,14 @@ constexpr BandPosition tolerance{BandRole::Tolerance, {}};
 constexpr BandPosition voltage{BandRole::Voltage, {}};
 constexpr BandPosition unused{};
 
-constexpr BandPosition fixedTolerance(QStringView text) { return {BandRole::Tolerance, text}; }
-constexpr BandPosition fixedVoltage(QStringView text) { return {BandRole::Voltage, text}; }
+constexpr BandPosition fixedTolerance(QStringView text)
+{
+    return {BandRole::Tolerance, text};
+}
+constexpr BandPosition fixedVoltage(QStringView text)
+{
+    return {BandRole::Voltage, text};
+}
 
 constexpr Configuration resistor3{digit, digit, multiplier, fixedTolerance(u"+-20%"), unused};
 constexpr Configuration resistor4{digit, digit, multiplier, tolerance, unused};
@@ -24,7 +30,8 @@ constexpr Configuration capacitor5{digit, digit, multiplier, tolerance, voltage}
 
 // The value is written in the base unit below threshold1, in thousands of it
 // from threshold1 and in millions from threshold2.
-struct Scale {
+struct Scale
+{
     QStringView base;
     double threshold1;
     double threshold2;
@@ -38,9 +45,12 @@ constexpr Scale inductorScale{u"мкГн", 1e3, 1e6, {u" мкГн", u" мГн", 
 const Scale &scaleOf(ComponentKind kind)
 {
     switch (kind) {
-    case ComponentKind::Capacitor: return capacitorScale;
-    case ComponentKind::Inductor: return inductorScale;
-    case ComponentKind::Resistor: break;
+    case ComponentKind::Capacitor:
+        return capacitorScale;
+    case ComponentKind::Inductor:
+        return inductorScale;
+    case ComponentKind::Resistor:
+        break;
     }
     return resistorScale;
 }
@@ -67,7 +77,8 @@ const Configuration &configuration(ComponentKind kind, int bandCount)
         return bandCount == 3 ? capacitor3 : bandCount == 4 ? capacitor4 : capacitor5;
     case ComponentKind::Inductor:
         return bandCount == 3 ? inductor3 : inductor4;
-    case ComponentKind::Resistor: break;
+    case ComponentKind::Resistor:
+        break;
     }
     return bandCount == 3 ? resistor3 : bandCount == 4 ? resistor4 : resistor5;
 }
@@ -113,7 +124,8 @@ Evaluation evaluate(const Selection &selection, const NumberText &numbers)
         case BandRole::Voltage:
             out.voltage = fixedOr(voltageOf);
             break;
-        case BandRole::Unused: break;
+        case BandRole::Unused:
+            break;
         }
     }
 

@@ -18,26 +18,29 @@ inline constexpr int maxBands = 5;
 // band (band 1 first). Any values are accepted: a count other than 3 or 4
 // reads as 5, an inductor with five bands reads as one with four, and a
 // colour that a table lacks shows as "?".
-struct Selection {
+struct Selection
+{
     ComponentKind kind = ComponentKind::Resistor;
     int bandCount = 5;
     std::array<int, maxBands> bands{White, White, White, White, White};
 };
 
 // The texts of the result fields.
-struct Evaluation {
-    QString digits;                // Result
-    QString multiplier;            // Result2
-    QString tolerance;             // Result3
+struct Evaluation
+{
+    QString digits;                 // Result
+    QString multiplier;             // Result2
+    QString tolerance;              // Result3
     std::optional<QString> voltage; // Result4, capacitors only
-    QString value;                 // R_Full
-    QString unit;                  // Ed_Izm
+    QString value;                  // R_Full
+    QString unit;                   // Ed_Izm
 };
 
 // The meaning of one band position in a configuration.
 enum class BandRole { Unused, Digit, Multiplier, Tolerance, Voltage };
 
-struct BandPosition {
+struct BandPosition
+{
     BandRole role = BandRole::Unused;
     QStringView fixedText; // stands in for a band the component lacks
 };

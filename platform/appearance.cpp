@@ -21,7 +21,8 @@ QPalette buildLightPalette()
     placeholder.setAlpha(128);
 
     QPalette pal(windowText, background, background.lighter(150), dark, mid, windowText, Qt::white);
-    const struct {
+    const struct
+    {
         QPalette::ColorRole role;
         QColor colour;
     } all[] = {
@@ -36,7 +37,8 @@ QPalette buildLightPalette()
     };
     for (const auto &[role, colour] : all)
         pal.setColor(role, colour);
-    const struct {
+    const struct
+    {
         QPalette::ColorRole role;
         QColor colour;
     } disabled[] = {

@@ -12,7 +12,8 @@ QPalette fixedLightPalette();
 // Fusion, whose keyboard focus is plain to see: a solid one-pixel frame in
 // the control's own text colour, on option buttons and push buttons alike.
 // Fusion's own focus frame is a faint tint of the highlight colour.
-class FocusStyle : public QProxyStyle {
+class FocusStyle : public QProxyStyle
+{
     Q_OBJECT
 public:
     FocusStyle();

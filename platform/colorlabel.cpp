@@ -29,8 +29,7 @@ void ColorLabel::paintEvent(QPaintEvent *)
     paintColourArea(painter, rect(), m_backColor);
 }
 
-ColorSwatch::ColorSwatch(const QColor &color, QWidget *parent)
-    : QAbstractButton(parent), m_backColor(color)
+ColorSwatch::ColorSwatch(const QColor &color, QWidget *parent) : QAbstractButton(parent), m_backColor(color)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);

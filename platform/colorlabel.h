@@ -15,7 +15,8 @@ void paintColourArea(QPainter &painter, const QRect &rect, const QColor &colour)
 // A band stripe: a label that shows its band's colour. The colour is painted
 // directly rather than through the palette, which keeps the stripes and
 // swatches cheap to create.
-class ColorLabel : public QLabel {
+class ColorLabel : public QLabel
+{
     Q_OBJECT
 public:
     explicit ColorLabel(QWidget *parent = nullptr);
@@ -34,7 +35,8 @@ private:
 // A palette swatch: a colour to press. As a button it reports clicks (a
 // press and a release of the left button, both on it) and offers assistive
 // technologies a press action; it never takes the keyboard focus.
-class ColorSwatch : public QAbstractButton {
+class ColorSwatch : public QAbstractButton
+{
     Q_OBJECT
 public:
     explicit ColorSwatch(const QColor &color, QWidget *parent = nullptr);

@@ -53,7 +53,8 @@ QFont makeFont(std::initializer_list<QString> faces, qreal pointSize, QFont::Wei
 
 QFont boldSansFont()
 {
-    static const QFont font = makeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 7.8, QFont::Bold);
+    static const QFont font =
+        makeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 7.8, QFont::Bold);
     return font;
 }
 
@@ -65,7 +66,8 @@ QFont boldArialFont()
 
 QFont plainFont()
 {
-    static const QFont font = makeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 8, QFont::Normal);
+    static const QFont font =
+        makeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 8, QFont::Normal);
     return font;
 }
 

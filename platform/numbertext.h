@@ -11,7 +11,8 @@ namespace zomar {
 // most 15 significant digits, no trailing zeros, no digit grouping, the
 // locale's decimal separator and the digits 0-9 in every locale, so that one
 // panel never mixes two digit systems.
-class NumberText {
+class NumberText
+{
 public:
     explicit NumberText(const QLocale &locale = QLocale::system());
 

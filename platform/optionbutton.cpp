@@ -38,8 +38,7 @@ QList<OptionButton *> OptionButton::group() const
 void OptionButton::takeTabStop()
 {
     for (OptionButton *b : group()) {
-        b->setFocusPolicy(b == this ? Qt::FocusPolicy(b->focusPolicy() | Qt::TabFocus)
-                                    : withoutTab(b->focusPolicy()));
+        b->setFocusPolicy(b == this ? Qt::FocusPolicy(b->focusPolicy() | Qt::TabFocus) : withoutTab(b->focusPolicy()));
     }
 }
 
@@ -72,9 +71,8 @@ void OptionButton::keyPressEvent(QKeyEvent *event)
     }
     QList<OptionButton *> shown = group();
     shown.removeIf([](OptionButton *b) { return b->isHidden() || !b->isEnabled(); });
-    std::sort(shown.begin(), shown.end(), [](OptionButton *a, OptionButton *b) {
-        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-    });
+    std::sort(shown.begin(), shown.end(),
+              [](OptionButton *a, OptionButton *b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
     const qsizetype at = shown.indexOf(this);
     const qsizetype next = at + step;
     if (at >= 0 && next >= 0 && next < shown.size()) {

@@ -10,7 +10,8 @@ namespace zomar {
 // Shift+Tab enter it on its selected button, and the arrow keys move the
 // selection to the previous or next shown button (by position: top to
 // bottom, left to right), not only the focus.
-class OptionButton : public QRadioButton {
+class OptionButton : public QRadioButton
+{
     Q_OBJECT
 public:
     explicit OptionButton(const QString &text, QWidget *parent = nullptr);

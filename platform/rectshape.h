@@ -9,7 +9,8 @@ namespace zomar {
 
 // A drawn rectangle with a solid one-pixel outline and, when it has one, an
 // opaque fill. It takes no input: clicks go through to what lies behind.
-class RectShape : public QWidget {
+class RectShape : public QWidget
+{
     Q_OBJECT
 public:
     RectShape(std::optional<QColor> fill, QColor outline, QWidget *parent = nullptr);

@@ -7,7 +7,8 @@ namespace zomar {
 // A read-only text box for a result: its text can be selected and copied,
 // not edited. A text wider than the box is set in a condensed face rather
 // than cut off, since the box has a fixed size.
-class ResultBox : public QLineEdit {
+class ResultBox : public QLineEdit
+{
     Q_OBJECT
 public:
     explicit ResultBox(QWidget *parent = nullptr);

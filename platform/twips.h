@@ -12,8 +12,7 @@ constexpr int twipsToPixels(int twips)
 {
     // Round half away from zero, so that a position and the edge it shares
     // with a neighbour land on the same pixel.
-    return twips >= 0 ? (twips + twipsPerPixel / 2) / twipsPerPixel
-                      : -((-twips + twipsPerPixel / 2) / twipsPerPixel);
+    return twips >= 0 ? (twips + twipsPerPixel / 2) / twipsPerPixel : -((-twips + twipsPerPixel / 2) / twipsPerPixel);
 }
 
 // A rectangle in twips as pixels; the right and bottom edges are rounded as

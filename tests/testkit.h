@@ -81,8 +81,8 @@ int runWindowTest(int argc, char **argv)
 
 } // namespace zomar::test
 
-#define ZOMAR_WINDOW_TEST_MAIN(TestObject)                                                                             \
-    int main(int argc, char *argv[])                                                                                   \
-    {                                                                                                                  \
-        return zomar::test::runWindowTest<TestObject>(argc, argv);                                                     \
+#define ZOMAR_WINDOW_TEST_MAIN(TestObject)                         \
+    int main(int argc, char *argv[])                               \
+    {                                                              \
+        return zomar::test::runWindowTest<TestObject>(argc, argv); \
     }

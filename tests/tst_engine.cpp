@@ -28,7 +28,8 @@ constexpr auto L = ComponentKind::Inductor;
 
 } // namespace
 
-class TestEngine : public QObject {
+class TestEngine : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -112,26 +113,39 @@ void TestEngine::results_data()
                             << QString::fromUtf8(unit);
     };
     // Bands beyond the count hold colours that must not matter.
-    row("R4 yellow violet red gold", R, 4, {Yellow, Violet, Red, Gold, Green}, "47", "100", "5% (J)", none, "4,7 кОм", "Ом");
+    row("R4 yellow violet red gold", R, 4, {Yellow, Violet, Red, Gold, Green}, "47", "100", "5% (J)", none, "4,7 кОм",
+        "Ом");
     row("R3 brown black brown", R, 3, {Brown, Black, Brown, Grey, Red}, "10", "10", "+-20%", none, "100 Ом", "Ом");
     row("R3 brown black red", R, 3, {Brown, Black, Red, White, White}, "10", "100", "+-20%", none, "1 кОм", "Ом");
     row("R3 white white brown", R, 3, {White, White, Brown, White, White}, "99", "10", "+-20%", none, "990 Ом", "Ом");
-    row("R3 brown black green: megaohm", R, 3, {Brown, Black, Green, White, White}, "10", "100000", "+-20%", none, "1 МОм", "Ом");
-    row("R4 yellow violet gold gold", R, 4, {Yellow, Violet, Gold, Gold, White}, "47", "0,1", "5% (J)", none, "4,7 Ом", "Ом");
-    row("R4 yellow violet silver silver", R, 4, {Yellow, Violet, Silver, Silver, White}, "47", "0,01", "10% (K)", none, "0,47 Ом", "Ом");
+    row("R3 brown black green: megaohm", R, 3, {Brown, Black, Green, White, White}, "10", "100000", "+-20%", none,
+        "1 МОм", "Ом");
+    row("R4 yellow violet gold gold", R, 4, {Yellow, Violet, Gold, Gold, White}, "47", "0,1", "5% (J)", none, "4,7 Ом",
+        "Ом");
+    row("R4 yellow violet silver silver", R, 4, {Yellow, Violet, Silver, Silver, White}, "47", "0,01", "10% (K)", none,
+        "0,47 Ом", "Ом");
     row("R4 leading zero", R, 4, {Black, Yellow, Red, Brown, White}, "04", "100", "1% (F)", none, "400 Ом", "Ом");
     row("R4 zero value", R, 4, {Black, Black, White, Orange, White}, "00", "1000000000", "-", none, "0 Ом", "Ом");
-    row("R5 brown black black brown brown", R, 5, {Brown, Black, Black, Brown, Brown}, "100", "10", "1% (F)", none, "1 кОм", "Ом");
-    row("R5 all white", R, 5, {White, White, White, White, White}, "999", "1000000000", "+80% -20% (Z)", none, "999000 МОм", "Ом");
-    row("C3 yellow violet yellow", C, 3, {Yellow, Violet, Yellow, Red, Red}, "47", "10000", "+-20%", "500v", "0,47 мкФ", "пФ");
-    row("C4 brown black orange gold", C, 4, {Brown, Black, Orange, Gold, Red}, "10", "1000", "5% (J)", "50v", "10 нФ", "пФ");
-    row("C4 brown black yellow silver", C, 4, {Brown, Black, Yellow, Silver, White}, "10", "10000", "10% (K)", "50v", "0,1 мкФ", "пФ");
-    row("C5 yellow violet red brown red", C, 5, {Yellow, Violet, Red, Brown, Red}, "47", "100", "1% (F)", "20v", "4700 пФ", "пФ");
+    row("R5 brown black black brown brown", R, 5, {Brown, Black, Black, Brown, Brown}, "100", "10", "1% (F)", none,
+        "1 кОм", "Ом");
+    row("R5 all white", R, 5, {White, White, White, White, White}, "999", "1000000000", "+80% -20% (Z)", none,
+        "999000 МОм", "Ом");
+    row("C3 yellow violet yellow", C, 3, {Yellow, Violet, Yellow, Red, Red}, "47", "10000", "+-20%", "500v", "0,47 мкФ",
+        "пФ");
+    row("C4 brown black orange gold", C, 4, {Brown, Black, Orange, Gold, Red}, "10", "1000", "5% (J)", "50v", "10 нФ",
+        "пФ");
+    row("C4 brown black yellow silver", C, 4, {Brown, Black, Yellow, Silver, White}, "10", "10000", "10% (K)", "50v",
+        "0,1 мкФ", "пФ");
+    row("C5 yellow violet red brown red", C, 5, {Yellow, Violet, Red, Brown, Red}, "47", "100", "1% (F)", "20v",
+        "4700 пФ", "пФ");
     row("C5 black voltage", C, 5, {Red, Red, Green, Gold, Black}, "22", "100000", "5% (J)", "-", "2,2 мкФ", "пФ");
-    row("C5 grey tolerance keeps its blank", C, 5, {Red, Red, Black, Grey, Silver}, "22", "1", "30% (N); 0,1% ", "200v", "22 пФ", "пФ");
+    row("C5 grey tolerance keeps its blank", C, 5, {Red, Red, Black, Grey, Silver}, "22", "1", "30% (N); 0,1% ", "200v",
+        "22 пФ", "пФ");
     row("L3 brown black red", L, 3, {Brown, Black, Red, Silver, White}, "10", "100", "20% (M)", none, "1 мГн", "мкГн");
-    row("L4 yellow violet brown gold", L, 4, {Yellow, Violet, Brown, Gold, White}, "47", "10", "5% (J)", none, "470 мкГн", "мкГн");
-    row("L4 brown black green silver", L, 4, {Brown, Black, Green, Silver, White}, "10", "100000", "10% (K)", none, "1 Гн", "мкГн");
+    row("L4 yellow violet brown gold", L, 4, {Yellow, Violet, Brown, Gold, White}, "47", "10", "5% (J)", none,
+        "470 мкГн", "мкГн");
+    row("L4 brown black green silver", L, 4, {Brown, Black, Green, Silver, White}, "10", "100000", "10% (K)", none,
+        "1 Гн", "мкГн");
 }
 
 void TestEngine::results()
@@ -213,9 +227,9 @@ void TestEngine::locales()
     QCOMPARE(eval(R, 4, {Yellow, Violet, Gold, Gold, Black}, QLocale::c()).multiplier, QStringLiteral("0.1"));
 
     // Locales that group digits (with a point, a blank, a comma) never do here.
-    for (const QLocale &locale : {russian, QLocale(QLocale::German, QLocale::Germany),
-                                  QLocale(QLocale::English, QLocale::UnitedStates),
-                                  QLocale(QLocale::French, QLocale::France)}) {
+    for (const QLocale &locale :
+         {russian, QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates),
+          QLocale(QLocale::French, QLocale::France)}) {
         const Evaluation e = eval(R, 5, {White, White, White, White, White}, locale);
         QCOMPARE(e.multiplier, QStringLiteral("1000000000"));
         QCOMPARE(e.value, QStringLiteral("999000 МОм"));
@@ -304,7 +318,8 @@ void TestEngine::fiveBandInductorReadsAsFour()
 
 void TestEngine::sweepEveryColourOfEveryConfiguration()
 {
-    struct Config {
+    struct Config
+    {
         ComponentKind kind;
         int count;
         int digitBands;
@@ -312,14 +327,10 @@ void TestEngine::sweepEveryColourOfEveryConfiguration()
         const char16_t *units[3];
     };
     const Config configs[] = {
-        {R, 3, 2, 1e3, 1e6, {u" Ом", u" кОм", u" МОм"}},
-        {R, 4, 2, 1e3, 1e6, {u" Ом", u" кОм", u" МОм"}},
-        {R, 5, 3, 1e3, 1e6, {u" Ом", u" кОм", u" МОм"}},
-        {C, 3, 2, 1e4, 1e5, {u" пФ", u" нФ", u" мкФ"}},
-        {C, 4, 2, 1e4, 1e5, {u" пФ", u" нФ", u" мкФ"}},
-        {C, 5, 2, 1e4, 1e5, {u" пФ", u" нФ", u" мкФ"}},
-        {L, 3, 2, 1e3, 1e6, {u" мкГн", u" мГн", u" Гн"}},
-        {L, 4, 2, 1e3, 1e6, {u" мкГн", u" мГн", u" Гн"}},
+        {R, 3, 2, 1e3, 1e6, {u" Ом", u" кОм", u" МОм"}},  {R, 4, 2, 1e3, 1e6, {u" Ом", u" кОм", u" МОм"}},
+        {R, 5, 3, 1e3, 1e6, {u" Ом", u" кОм", u" МОм"}},  {C, 3, 2, 1e4, 1e5, {u" пФ", u" нФ", u" мкФ"}},
+        {C, 4, 2, 1e4, 1e5, {u" пФ", u" нФ", u" мкФ"}},   {C, 5, 2, 1e4, 1e5, {u" пФ", u" нФ", u" мкФ"}},
+        {L, 3, 2, 1e3, 1e6, {u" мкГн", u" мГн", u" Гн"}}, {L, 4, 2, 1e3, 1e6, {u" мкГн", u" мГн", u" Гн"}},
     };
     const double factors[12] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 0.1, 0.01};
     const NumberText numbers(russian);

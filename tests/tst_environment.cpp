@@ -14,7 +14,8 @@
 using namespace zomar;
 using namespace zomar::test;
 
-class TestEnvironment : public QObject {
+class TestEnvironment : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -49,14 +49,15 @@ std::map<QString, bool> expectedVisibility(ComponentKind kind, int count)
         for (int j = 0; j <= 9; ++j)
             set(swatchName(band, j), true);
     }
-    for (const char *name : {"Op_R", "Op_C", "Op_G", "L3_En", "L4_En", "Label18", "Label19",
-                             "Label20", "Result", "Result2", "Result3", "R_Full", "Ed_Izm"})
+    for (const char *name : {"Op_R", "Op_C", "Op_G", "L3_En", "L4_En", "Label18", "Label19", "Label20", "Result",
+                             "Result2", "Result3", "R_Full", "Ed_Izm"})
         set(QString::fromLatin1(name), true);
     return v;
 }
 
 // The user's view of the state, kept from the clicks alone.
-struct Model {
+struct Model
+{
     ComponentKind kind = ComponentKind::Resistor;
     int count = 5;
     std::array<int, 5> bands{9, 9, 9, 9, 9};
@@ -74,7 +75,8 @@ struct Model {
 
 } // namespace
 
-class TestInteraction : public QObject {
+class TestInteraction : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -159,7 +161,8 @@ void TestInteraction::verifyAgainst(const Model &model, const QString &where)
         QVERIFY2(m_window->bandIndex(band) == model.bands[band - 1], qPrintable(where));
         const QWidget *line = get(QStringLiteral("Line%1").arg(band));
         if (line->isVisible())
-            QVERIFY2(image.pixelColor(line->geometry().center() - picture.topLeft()) == bandColours[model.bands[band - 1]],
+            QVERIFY2(image.pixelColor(line->geometry().center() - picture.topLeft())
+                         == bandColours[model.bands[band - 1]],
                      qPrintable(where + QStringLiteral(": stripe %1").arg(band)));
     }
 }
@@ -440,10 +443,9 @@ void TestInteraction::inertControls()
     click("L1_2");
     const int before = m_window->evaluationCount();
     const QString full = text("R_Full");
-    const QStringList inert = {"Label2", "Label11", "Label13", "Label18", "Lab_4", "Label21",
-                               "Line1", "Line3", "Shape1", "Shape2_0", "Shape2_1", "Frame1",
-                               "Frame2", "Label1", "Label23", "Label14", "Label16", "Label17",
-                               "Label22", "Result", "R_Full", "Ed_Izm", "Result3"};
+    const QStringList inert = {"Label2",  "Label11",  "Label13",  "Label18", "Lab_4",  "Label21", "Line1",   "Line3",
+                               "Shape1",  "Shape2_0", "Shape2_1", "Frame1",  "Frame2", "Label1",  "Label23", "Label14",
+                               "Label16", "Label17",  "Label22",  "Result",  "R_Full", "Ed_Izm",  "Result3"};
     for (const QString &name : inert)
         click(name);
     // The green outline, on its edge.
@@ -475,12 +477,18 @@ void TestInteraction::hiddenSwatchCannotBeClicked()
 // its colour as a click does, unless it is hidden.
 void TestInteraction::accessibleNames()
 {
-    const std::pair<const char *, const char *> names[] = {
-        {"L3_2", "Красный для полосы 3"}, {"L1_1", "Коричневый для полосы 1"},
-        {"L5_11", "Серебряный для полосы 5"}, {"Line3", "Цвет полосы 3: Белый"},
-        {"Frame2", "Элемент"}, {"Frame1", "Кол-во полос"},
-        {"Result", "Цифры номинала"}, {"Ed_Izm", "Единица номинала"}, {"Result2", "Множитель"},
-        {"R_Full", "Номинал с единицей"}, {"Result3", "Допуск"}, {"Result4", "Напряжение"}};
+    const std::pair<const char *, const char *> names[] = {{"L3_2", "Красный для полосы 3"},
+                                                           {"L1_1", "Коричневый для полосы 1"},
+                                                           {"L5_11", "Серебряный для полосы 5"},
+                                                           {"Line3", "Цвет полосы 3: Белый"},
+                                                           {"Frame2", "Элемент"},
+                                                           {"Frame1", "Кол-во полос"},
+                                                           {"Result", "Цифры номинала"},
+                                                           {"Ed_Izm", "Единица номинала"},
+                                                           {"Result2", "Множитель"},
+                                                           {"R_Full", "Номинал с единицей"},
+                                                           {"Result3", "Допуск"},
+                                                           {"Result4", "Напряжение"}};
     for (const auto &[name, text] : names)
         QCOMPARE(get(name)->accessibleName(), QString::fromUtf8(text));
     QCOMPARE(get("L3_2")->toolTip(), QStringLiteral("Красный для полосы 3"));
@@ -523,9 +531,8 @@ void TestInteraction::randomWalk_data()
 void TestInteraction::randomWalk()
 {
     QFETCH(quint32, walk);
-    const int steps = qEnvironmentVariableIsSet("ZOMAR_WALK_STEPS")
-                          ? qEnvironmentVariableIntValue("ZOMAR_WALK_STEPS")
-                          : 5000;
+    const int steps =
+        qEnvironmentVariableIsSet("ZOMAR_WALK_STEPS") ? qEnvironmentVariableIntValue("ZOMAR_WALK_STEPS") : 5000;
     QRandomGenerator random(walk);
     Model model;
     const QStringList kindOptions = {"Op_R", "Op_C", "Op_G"};

@@ -14,7 +14,8 @@
 
 using namespace zomar;
 
-class TestPlatform : public QObject {
+class TestPlatform : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -76,7 +77,8 @@ void TestPlatform::textToNumber()
     QVERIFY(!ru.toNumber(QStringLiteral("4.7"))); // a point is no comma
     // In every locale Qt knows, a text written has the digits 0-9, the
     // locale's separator and no grouping, and reads back as its number.
-    const QList<QLocale> all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    const QList<QLocale> all =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     QVERIFY(all.size() > 300);
     for (const QLocale &locale : all) {
         const NumberText numbers(locale);
@@ -85,7 +87,8 @@ void TestPlatform::textToNumber()
             QString digits = text;
             digits.remove(locale.decimalPoint());
             for (QChar c : digits)
-                QVERIFY2(c >= QLatin1Char('0') && c <= QLatin1Char('9'), qPrintable(locale.name() + QLatin1Char(' ') + text));
+                QVERIFY2(c >= QLatin1Char('0') && c <= QLatin1Char('9'),
+                         qPrintable(locale.name() + QLatin1Char(' ') + text));
             QCOMPARE(numbers.toNumber(text), v);
         }
         QCOMPARE(numbers.toText(12), QStringLiteral("12"));

@@ -27,11 +27,11 @@ namespace {
 
 QStringList layoutNames()
 {
-    QStringList names = {"Ed_Izm", "Result4", "Result3", "Result2", "Result", "Frame1", "L5_En",
-                         "L4_En", "L3_En", "Label1", "Exit_Btn", "Frame2", "Op_G", "Op_C", "Op_R",
-                         "Label23", "R_Full", "Result4_Txt", "Label16", "Label22", "Label17",
-                         "Label15", "Label14", "Label21", "Lab_5", "Lab_4", "Label20", "Label19",
-                         "Label18", "Shape3", "Shape1", "Shape2_0", "Shape2_1"};
+    QStringList names = {"Ed_Izm",  "Result4", "Result3", "Result2",     "Result",  "Frame1",  "L5_En",
+                         "L4_En",   "L3_En",   "Label1",  "Exit_Btn",    "Frame2",  "Op_G",    "Op_C",
+                         "Op_R",    "Label23", "R_Full",  "Result4_Txt", "Label16", "Label22", "Label17",
+                         "Label15", "Label14", "Label21", "Lab_5",       "Lab_4",   "Label20", "Label19",
+                         "Label18", "Shape3",  "Shape1",  "Shape2_0",    "Shape2_1"};
     for (int i = 2; i <= 13; ++i)
         names << QStringLiteral("Label%1").arg(i);
     for (int band = 1; band <= 5; ++band) {
@@ -51,7 +51,8 @@ QColor pixel(const QImage &image, int xTwips, int yTwips)
 
 } // namespace
 
-class TestWindow : public QObject {
+class TestWindow : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -144,7 +145,7 @@ void TestWindow::controlsAndKinds()
 void TestWindow::geometry_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips"); // relative to the container
+    QTest::addColumn<QRect>("twips");     // relative to the container
     QTest::addColumn<QString>("caption"); // of a label or a button
 
     const auto row = [](const char *name, int l, int t, int w, int h, const char *caption = "") {
@@ -210,8 +211,8 @@ void TestWindow::paletteGrid()
 {
     // Row tops and colours, white at the top; gold and silver below black.
     const int rowTop[12] = {4920, 4560, 4200, 3840, 3480, 3120, 2760, 2400, 2040, 1680, 5280, 5640};
-    const char *names[12] = {"Черный", "Коричнев.", "Красный", "Оранжев.", "Желтый", "Зеленый",
-                             "Голубой", "Фиолет.", "Серый", "Белый", "Золотой", "Серебр."};
+    const char *names[12] = {"Черный",  "Коричнев.", "Красный", "Оранжев.", "Желтый",  "Зеленый",
+                             "Голубой", "Фиолет.",   "Серый",   "Белый",    "Золотой", "Серебр."};
     for (int band = 1; band <= 5; ++band) {
         for (int j = 0; j < 12; ++j) {
             const QString name = QStringLiteral("L%1_%2").arg(band).arg(j);
@@ -232,8 +233,8 @@ void TestWindow::paletteGrid()
         }
     }
     // The colour names stand on the rows.
-    const char *nameLabels[12] = {"Label11", "Label10", "Label9", "Label8", "Label7", "Label6",
-                                  "Label5", "Label4", "Label3", "Label2", "Label12", "Label13"};
+    const char *nameLabels[12] = {"Label11", "Label10", "Label9", "Label8", "Label7",  "Label6",
+                                  "Label5",  "Label4",  "Label3", "Label2", "Label12", "Label13"};
     for (int j = 0; j < 12; ++j) {
         auto *label = get<QLabel>(nameLabels[j]);
         QCOMPARE(label->text(), QString::fromUtf8(names[j]));
@@ -300,17 +301,17 @@ void TestWindow::paintedPixels()
         QCOMPARE(pixel(image, left + 127, 1520), white);
         QCOMPARE(pixel(image, left, 1100), QColor(0, 0, 0)); // the stripe's border
     }
-    QCOMPARE(pixel(image, 3720, 1100), olive); // body between stripes 1 and 2
+    QCOMPARE(pixel(image, 3720, 1100), olive);               // body between stripes 1 and 2
     QCOMPARE(pixel(image, 3240, 1100), QColor(192, 192, 0)); // the body's outline
-    QCOMPARE(pixel(image, 2880, 3000), QColor(0, 128, 0)); // the green outline
+    QCOMPARE(pixel(image, 2880, 3000), QColor(0, 128, 0));   // the green outline
     QCOMPARE(pixel(image, 4000, 6000), QColor(0, 128, 0));
     QCOMPARE(pixel(image, 1500, 5700), teal);
-    QCOMPARE(pixel(image, 3720, 5000), teal); // inside the outline, between swatches
+    QCOMPARE(pixel(image, 3720, 5000), teal);  // inside the outline, between swatches
     QCOMPARE(pixel(image, 3480, 1800), white); // white swatch of band 1
     QCOMPARE(pixel(image, 3480, 5040), QColor(0, 0, 0));
     QCOMPARE(pixel(image, 4920, 5400), QColor(255, 192, 128)); // gold of band 4
-    QCOMPARE(pixel(image, 4440, 5400), teal); // band 3's gold is hidden
-    QCOMPARE(pixel(image, 1200, 1935), QColor(64, 64, 64)); // Label1 on dark grey
+    QCOMPARE(pixel(image, 4440, 5400), teal);                  // band 3's gold is hidden
+    QCOMPARE(pixel(image, 1200, 1935), QColor(64, 64, 64));    // Label1 on dark grey
 }
 
 void TestWindow::sharpAtAnyScale()
@@ -323,7 +324,9 @@ void TestWindow::sharpAtAnyScale()
     const int left = twipsToPixels(3360) * scale; // Line1
     const int y = twipsToPixels(1500) * scale;    // below the body
     for (int x = left - scale; x < left + 2 * scale + 1; ++x) {
-        const QColor expected = x < left ? QColor(0, 64, 64) : x < left + scale ? QColor(0, 0, 0) : QColor(255, 255, 255);
+        const QColor expected = x < left ? QColor(0, 64, 64)
+            : x < left + scale           ? QColor(0, 0, 0)
+                                         : QColor(255, 255, 255);
         QCOMPARE(image.pixelColor(x, y), expected);
     }
 }
@@ -401,7 +404,7 @@ void TestWindow::textBoxesAreReadOnly()
 
 void TestWindow::tabOrder()
 {
-    const QStringList expected = {"Op_R", "Op_C", "Op_G", "L3_En", "L4_En", "L5_En", "Result",
+    const QStringList expected = {"Op_R",   "Op_C",    "Op_G",   "L3_En",   "L4_En",   "L5_En",   "Result",
                                   "Ed_Izm", "Result2", "R_Full", "Result3", "Result4", "Exit_Btn"};
     QStringList chain;
     QWidget *w = get("Op_R");
@@ -443,7 +446,7 @@ void TestWindow::applicationIdentity()
 
 // The event loop's exit status once the action has run; 7 if it is still
 // running five seconds later.
-template <typename Action>
+template<typename Action>
 int exitStatusAfter(QObject *context, Action action)
 {
     QTimer::singleShot(0, context, action);
@@ -470,12 +473,13 @@ void TestWindow::exitEndsTheEventLoop()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QWidget *exit = get("Exit_Btn");
     exit->setFocus(Qt::TabFocusReason);
-    QCOMPARE(exitStatusAfter(this, [&] {
-                 if (key)
-                     QTest::keyClick(exit, Qt::Key(key), modifiers);
-                 else
-                     QTest::mouseClick(exit, Qt::LeftButton);
-             }),
+    QCOMPARE(exitStatusAfter(this,
+                             [&] {
+                                 if (key)
+                                     QTest::keyClick(exit, Qt::Key(key), modifiers);
+                                 else
+                                     QTest::mouseClick(exit, Qt::LeftButton);
+                             }),
              0);
     QVERIFY(!m_window->isVisible());
 }

@@ -191,8 +191,8 @@ QWidget *createControl(const LayoutItem &item, QWidget *container, CaptionFitter
 }
 
 // The named controls, each with its member.
-using Member = std::variant<ResultBox *Controls::*, QLabel *Controls::*, OptionButton *Controls::*,
-                            QPushButton *Controls::*>;
+using Member =
+    std::variant<ResultBox * Controls::*, QLabel * Controls::*, OptionButton * Controls::*, QPushButton * Controls::*>;
 #define ZOMAR_CONTROL(name) std::pair<const char *, Member>(#name, &Controls::name)
 const std::pair<const char *, Member> namedControls[] = {
     ZOMAR_CONTROL(Result),      ZOMAR_CONTROL(Result2), ZOMAR_CONTROL(Result3), ZOMAR_CONTROL(Result4),
@@ -222,9 +222,11 @@ void Controls::setupUi(QWidget *window)
             stripes.at(band) = static_cast<ColorLabel *>(w);
         for (const auto &[name, member] : namedControls) {
             if (item.name == name) {
-                std::visit([this, w](auto field) {
-                    this->*field = qobject_cast<std::remove_reference_t<decltype(this->*field)>>(w);
-                }, member);
+                std::visit(
+                    [this, w](auto field) {
+                        this->*field = qobject_cast<std::remove_reference_t<decltype(this->*field)>>(w);
+                    },
+                    member);
             }
         }
     };

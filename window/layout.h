@@ -14,28 +14,29 @@ namespace zomar {
 // Positions and sizes are twips, relative to the control's container.
 
 enum class ControlType {
-    Label,         // a caption on the window's background
-    Swatch,        // a palette swatch: a clickable area of colour
-    Stripe,        // a band stripe on the picture of the component
-    TextBox,       // a result field
+    Label,   // a caption on the window's background
+    Swatch,  // a palette swatch: a clickable area of colour
+    Stripe,  // a band stripe on the picture of the component
+    TextBox, // a result field
     OptionButton,
-    Rectangle,     // the body, the leads and the outline of the palette
-    Frame,         // an option group
+    Rectangle, // the body, the leads and the outline of the palette
+    Frame,     // an option group
     CommandButton,
 };
 
 // The recurring combinations of background, text colour, font and alignment.
 enum class Look {
-    Toolkit,            // the toolkit's own (the exit button)
-    Group,              // teal frame
-    YellowBold,         // yellow bold sans on teal, left-aligned
-    YellowBoldCentred,  // the same, centred
-    YellowBoldOnGrey,   // yellow bold sans on dark grey
-    YellowPlain,        // yellow plain font on teal
-    ResultBox,          // black bold arial on light grey
+    Toolkit,           // the toolkit's own (the exit button)
+    Group,             // teal frame
+    YellowBold,        // yellow bold sans on teal, left-aligned
+    YellowBoldCentred, // the same, centred
+    YellowBoldOnGrey,  // yellow bold sans on dark grey
+    YellowPlain,       // yellow plain font on teal
+    ResultBox,         // black bold arial on light grey
 };
 
-struct LayoutItem {
+struct LayoutItem
+{
     std::string name;
     ControlType type = ControlType::Label;
     const char *container = nullptr; // a frame's name, or none for the window
@@ -45,13 +46,13 @@ struct LayoutItem {
     int width = 0;
     int height = 0;
     Look look = Look::YellowBold;
-    std::optional<QRgb> fill;    // swatches, stripes and rectangles
-    QRgb outline = 0;            // rectangles
+    std::optional<QRgb> fill; // swatches, stripes and rectangles
+    QRgb outline = 0;         // rectangles
     bool hidden = false;
-    bool selected = false;       // option buttons
-    int band = 0;                // swatches and stripes: 1..5
-    int colour = -1;             // swatches: the colour index
-    QStringView accessibleName;  // result fields and groups: what a screen reader calls them
+    bool selected = false;      // option buttons
+    int band = 0;               // swatches and stripes: 1..5
+    int colour = -1;            // swatches: the colour index
+    QStringView accessibleName; // result fields and groups: what a screen reader calls them
 };
 
 // The window's client area in twips and its caption.
@@ -66,11 +67,12 @@ inline constexpr QRgb lightGrey = qRgb(192, 192, 192);
 inline constexpr QRgb darkGrey = qRgb(64, 64, 64);
 
 // One row of the palette per colour index.
-struct PaletteColour {
-    const char *nameLabel;  // the label that names the row
-    QStringView caption;    // its caption
-    QStringView fullName;   // the name read out to those who cannot see it
-    QRgb rgb;               // the swatch's colour
+struct PaletteColour
+{
+    const char *nameLabel; // the label that names the row
+    QStringView caption;   // its caption
+    QStringView fullName;  // the name read out to those who cannot see it
+    QRgb rgb;              // the swatch's colour
 };
 extern const std::array<PaletteColour, 12> paletteColours;
 

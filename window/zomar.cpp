@@ -33,7 +33,7 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
     setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
 
     ui.setupUi(this);
-    QWidget *tabOrder[] = {ui.Op_R,  ui.Op_C,    ui.Op_G,   ui.L3_En,   ui.L4_En,   ui.L5_En,   ui.Result,
+    QWidget *tabOrder[] = {ui.Op_R,   ui.Op_C,    ui.Op_G,   ui.L3_En,   ui.L4_En,   ui.L5_En,   ui.Result,
                            ui.Ed_Izm, ui.Result2, ui.R_Full, ui.Result3, ui.Result4, ui.Exit_Btn};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
@@ -82,9 +82,9 @@ void Zomar::Tabl()
 {
     ++m_evaluations;
     Selection selection;
-    selection.kind = ui.Op_R->isChecked()   ? ComponentKind::Resistor
-                     : ui.Op_G->isChecked() ? ComponentKind::Inductor
-                                         : ComponentKind::Capacitor;
+    selection.kind = ui.Op_R->isChecked() ? ComponentKind::Resistor
+        : ui.Op_G->isChecked()            ? ComponentKind::Inductor
+                                          : ComponentKind::Capacitor;
     selection.bandCount = ui.L3_En->isChecked() ? 3 : ui.L4_En->isChecked() ? 4 : 5;
     selection.bands = BandIndex;
 
