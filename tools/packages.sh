@@ -1,9 +1,10 @@
 # Debian packages, sourced by run.sh and test.sh.
 # To build and run the program:
 build_packages=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core)
-# Further, for the tests (real window, leak check, packaging: cpack needs
-# dpkg-dev and file to compute library dependencies) and benchmarks:
-test_packages=(libbenchmark-dev xvfb xdotool imagemagick desktop-file-utils appstream
+# Further, for the tests (format check, the sanitized build with clang, real
+# window, leak check, packaging: cpack needs dpkg-dev and file to compute
+# library dependencies) and benchmarks:
+test_packages=(clang-format clang libclang-rt-14-dev libbenchmark-dev xvfb xdotool imagemagick desktop-file-utils appstream
                dpkg-dev file lintian valgrind time procps
                openbox x11-utils qt6-gtk-platformtheme dbus at-spi2-core)
 # To cross-build the Windows program (packaging/windows/build.sh) and test it
