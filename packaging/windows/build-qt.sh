@@ -31,13 +31,43 @@ work=$prefix.build
 mkdir -p "$work"
 chmod 755 "$work"  # apt fetches as _apt
 
-# Debian's source package, through a private source list and state folder.
+# Debian's source package, through a private source list and state folder,
+# from the archive the system's own apt sources name for Debian 12 (whose
+# qt6-base is Qt 6.4.2), in either of apt's formats.
+suite=bookworm
+archive() {
+    # One-line format: deb [options] URI SUITE COMPONENT...
+    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | awk -v suite=$suite '
+        /^[ \t]*deb(-src)?[ \t]/ {
+            sub(/\[[^]]*\]/, "")
+            if ($3 == suite) for (i = 4; i <= NF; i++) if ($i == "main") { print $2; exit }
+        }'
+    # deb822 format: stanzas of Types, URIs, Suites, Components (Enabled: no skips one).
+    cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk -v suite=$suite '
+        BEGIN { RS = ""; FS = "\n" }
+        {
+            split("", f)
+            for (i = 1; i <= NF; i++)
+                if ($i !~ /^[ \t]*#/ && match($i, /^[A-Za-z-]+:/))
+                    f[tolower(substr($i, 1, RLENGTH - 1))] = substr($i, RLENGTH + 1)
+            if (f["types"] !~ /deb/ || tolower(f["enabled"]) ~ /no/) next
+            found = 0
+            n = split(f["suites"], s, " ")
+            for (i = 1; i <= n; i++) if (s[i] == suite) found++
+            n = split(f["components"], c, " ")
+            for (i = 1; i <= n; i++) if (c[i] == "main") found++
+            if (found == 2) { split(f["uris"], u, " "); print u[1]; exit }
+        }'
+}
 if [[ ! -f $work/.unpacked ]]; then
-    mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/* 2>/dev/null \
-             | grep -oE '[a-z]+://[^ ]+/debian/?( |$)' | head -n1 | tr -d ' ' || true)
-    mirror=${mirror:-http://deb.debian.org/debian}
+    mirror=$(archive | head -n 1)
+    [[ -n $mirror ]] || {
+        echo "Windows Qt: no apt source for Debian $suite main is configured in /etc/apt/sources.list" \
+             "or /etc/apt/sources.list.d/; add one to fetch qt6-base's source" >&2
+        exit 1
+    }
     mkdir -p "$work/apt/lists/partial"
-    echo "deb-src $mirror bookworm main" >"$work/apt/sources.list"
+    echo "deb-src $mirror $suite main" >"$work/apt/sources.list"
     apt_private=(-o Dir::Etc::sourcelist="$work/apt/sources.list" -o Dir::Etc::sourceparts=- -o APT::Sandbox::User=root
                  -o Dir::State::Lists="$work/apt/lists" -o APT::Get::List-Cleanup=0)
     echo "Windows Qt $qt_version: fetching the source from $mirror" >&2
