@@ -5,7 +5,7 @@
 
 namespace zomar {
 
-const std::array<PaletteColour, 12> paletteColours{{
+const std::array<PaletteColour, colourCount> paletteColours{{
     {"Label11", u"Черный", u"Черный", qRgb(0, 0, 0)},
     {"Label10", u"Коричнев.", u"Коричневый", qRgb(128, 64, 64)},
     {"Label9", u"Красный", u"Красный", qRgb(255, 0, 0)},
@@ -22,7 +22,7 @@ const std::array<PaletteColour, 12> paletteColours{{
 
 int paletteColourCount(int band)
 {
-    return band <= 2 ? 10 : 12;
+    return band <= 2 ? digitColourCount : colourCount;
 }
 
 namespace {
@@ -41,7 +41,7 @@ constexpr int nameLeft = 5640;
 
 constexpr int paletteRow(int colour)
 {
-    return colour < 10 ? 9 - colour : colour;
+    return colour < digitColourCount ? White - colour : colour;
 }
 
 // The three swatches that stand off the grid.
@@ -50,9 +50,9 @@ struct OffGrid
     int band, colour, left, top;
 };
 constexpr OffGrid offGrid[] = {
-    {1, 2, paletteLeft, 4215},
-    {2, 7, 3870, paletteTop + rowStep *paletteRow(7)},
-    {3, 10, 4305, paletteTop + rowStep *paletteRow(10)},
+    {1, Red, paletteLeft, 4215},
+    {2, Violet, 3870, paletteTop + paletteRow(Violet) * rowStep},
+    {3, Gold, 4305, paletteTop + paletteRow(Gold) * rowStep},
 };
 
 template<typename... Numbers>
@@ -72,7 +72,7 @@ LayoutItem swatch(int band, int colour)
                  .width = swatchSize,
                  .height = swatchSize,
                  .fill = paletteColours[static_cast<std::size_t>(colour)].rgb,
-                 .hidden = band == 3 && colour >= 10,
+                 .hidden = band == 3 && colour >= Gold,
                  .band = band,
                  .colour = colour};
     for (const OffGrid &o : offGrid) {
@@ -318,7 +318,7 @@ std::vector<LayoutItem> build()
     };
 
     // Colour names, silver's row first, as the layout stacks them.
-    for (int colour : {11, 10, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
+    for (int colour : {Silver, Gold, Black, Brown, Red, Orange, Yellow, Green, LightBlue, Violet, Grey, White}) {
         const PaletteColour &c = paletteColours[static_cast<std::size_t>(colour)];
         list.push_back({.name = c.nameLabel,
                         .caption = c.caption,
@@ -330,11 +330,11 @@ std::vector<LayoutItem> build()
     }
 
     for (int band = 5; band >= 1; --band) {
-        if (paletteColourCount(band) == 12) {
-            list.push_back(swatch(band, 11));
-            list.push_back(swatch(band, 10));
+        if (paletteColourCount(band) == colourCount) {
+            list.push_back(swatch(band, Silver));
+            list.push_back(swatch(band, Gold));
         }
-        for (int colour = 0; colour < 10; ++colour)
+        for (int colour = Black; colour < digitColourCount; ++colour)
             list.push_back(swatch(band, colour));
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/codetables.h"
+
 #include <QRgb>
 #include <QStringView>
 
@@ -74,7 +76,7 @@ struct PaletteColour
     QStringView fullName;  // the name read out to those who cannot see it
     QRgb rgb;              // the swatch's colour
 };
-extern const std::array<PaletteColour, 12> paletteColours;
+extern const std::array<PaletteColour, colourCount> paletteColours;
 
 // Bands 1 and 2 offer colours 0..9; bands 3 to 5 offer 0..11.
 int paletteColourCount(int band);
