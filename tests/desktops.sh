@@ -5,22 +5,12 @@
 # no maximise and it stays a normal window.
 # usage: desktops.sh ZOMAR_BINARY [SCREENSHOT_DIR]
 set -euo pipefail
-source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/lib.sh"
 
 bin=$1
-shots=${2:-$(mktemp -d)}
+shots=${2:-$work/shots}
 mkdir -p "$shots"
-work=$(mktemp -d)
-pid= xvfb= wm=
-cleanup() {
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
-    [[ -n $wm ]] && kill "$wm" 2>/dev/null || true
-    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb "$work"
+start_xvfb
 
 # start [VAR=VALUE...] [-- ARGS...]: the program, until its window shows
 # (its id in $wid).
@@ -30,6 +20,7 @@ start() {
     (($#)) && shift
     env "${vars[@]}" "$bin" "$@" 2>"$work/stderr" &
     pid=$!
+    started+=($pid)
     wid=$(timeout 10 xdotool search --sync --onlyvisible --name "$zomar_caption" | head -n 1) \
         || { cat "$work/stderr" >&2; fail "no window with ${vars[*]} $*"; }
     sleep 0.5
@@ -37,7 +28,6 @@ start() {
 stop() {
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    pid=
 }
 
 # settled NAME: a screenshot once the window has stopped changing.
@@ -82,7 +72,7 @@ shoot style-argument -- -style Windows
 
 # Under a window manager.
 openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
+started+=($!)
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 start
 settled openbox

@@ -4,37 +4,25 @@
 # code. Leaks wholly inside the system libraries are theirs, not ours.
 # usage: leakcheck.sh ZOMAR_BINARY SUPPRESSIONS  (LEAKCHECK_LOG=file keeps the log)
 set -euo pipefail
-source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/lib.sh"
 
 bin=$1 supp=$2
-work=$(mktemp -d)
-pid= xvfb=
-cleanup() {
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
-    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
-    [[ -n ${LEAKCHECK_LOG:-} ]] && cp "$work/valgrind.log" "$LEAKCHECK_LOG"; rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb "$work"
+[[ -n ${LEAKCHECK_LOG:-} ]] && at_exit+=('cp "$work/valgrind.log" "$LEAKCHECK_LOG"')
+start_xvfb
 
 valgrind --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
     --num-callers=40 --suppressions="$supp" --log-file="$work/valgrind.log" "$bin" &
 pid=$!
+started+=($pid)
 wid=$(timeout 120 xdotool search --sync --onlyvisible --name "$zomar_caption" | head -n 1) \
     || fail "no window under valgrind"
 sleep 1
 # A few clicks: a swatch, three bands, the inductor, the capacitor, Exit.
-for at in "296 288" "24 136" "170 88" "170 64" "32 388"; do
-    # shellcheck disable=SC2086
-    xdotool mousemove --window "$wid" $at click 1
-    sleep 1
-done
+click_pause=1 click L3_2 L3_En Op_G Op_C Exit_Btn
 for _ in $(seq 600); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "still running 60 s after Exit"
 status=0
 wait "$pid" || status=$?
-pid=
 [[ $status == 0 ]] || { cat "$work/valgrind.log"; fail "exit status $status"; }
 
 # Records of definitely lost blocks whose stack names our code.

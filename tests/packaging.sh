@@ -4,13 +4,9 @@
 # usage: packaging.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 
+source "$(dirname "$0")/lib.sh"
+
 build=$(cd "$1" && pwd) id=$2 version=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null
 root=$work/root/usr

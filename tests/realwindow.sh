@@ -4,29 +4,17 @@
 # on screen, then press Exit and expect a clean exit.
 # usage: realwindow.sh ZOMAR_BINARY [SCREENSHOT_DIR]
 set -euo pipefail
-source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/window-checks.sh"
 
 bin=$1
-shots=${2:-$(mktemp -d)}
+shots=${2:-$work/shots}
 mkdir -p "$shots"
-work=$(mktemp -d)
-pid= xvfb=
-
-cleanup() {
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
-    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A free display of our own.
-start_xvfb "$work"
-export XDG_RUNTIME_DIR=$work
-chmod 700 "$work"
+start_xvfb
 
 "$bin" &
 pid=$!
+started+=($pid)
 wid=$(timeout 10 xdotool search --sync --onlyvisible --name "$zomar_caption" | head -n 1) \
     || fail "no window captioned Zomar........!"
 sleep 0.3

@@ -40,22 +40,18 @@ drive_window() {
     ink=$(caption_ink start)
     ((ink >= 95)) || fail "the caption Элемент is not bold: $ink pixels of ink"
 
-    # Red of band 3 (L3_2), then the inductor, clicked far right of its caption.
-    xdotool mousemove --window "$wid" 296 288 click 1
-    sleep 0.3
-    xdotool mousemove --window "$wid" 170 88 click 1
-    sleep 0.5
+    # Red of band 3, then the inductor, clicked far right of its caption.
+    click_pause=0.5 click L3_2 Op_G
     shot inductor
     expect inductor 296 73 255,0,0 "stripe 3 red"
     expect inductor 328 73 255,192,128 "stripe 4 gold"
     expect inductor 359 73 128,128,0 "stripe 5 gone, the body shows"
     expect inductor 359 120 0,64,64 "band 5's white swatch gone"
 
-    xdotool mousemove --window "$wid" 32 388 click 1
+    click Exit_Btn
     for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$pid" 2>/dev/null && fail "still running 10 s after Exit"
     local status=0
     wait "$pid" || status=$?
-    pid=
     [[ $status == 0 ]] || fail "exit status $status"
 }

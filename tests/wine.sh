@@ -5,29 +5,24 @@
 # and its uninstaller removes it.
 # usage: wine.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
-source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/window-checks.sh"
 
 build=$(cd "$1" && pwd)
-shots=${2:-$(mktemp -d)}
+shots=${2:-$work/shots}
 mkdir -p "$shots"
-work=$(mktemp -d)
-pid= xvfb=
 wine=/usr/lib/wine/wine64
-cleanup() {
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
-    WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
-    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+at_exit+=('WINEPREFIX=$work/prefix wineserver -k 2>/dev/null')
+# The version the build stamped, as CMake's cache has it.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[[ -n $version ]] || fail "no project version in $build/CMakeCache.txt"
 
 exe=$build/Zomar.exe
 [[ -f $exe ]] || fail "no $exe"
 
 # The version block, as Windows shows it in the file's properties.
 wrestool -x --raw --type=16 "$exe" | tr -d '\0' >"$work/version"
-for field in "FileVersion 1.50" "ProductVersion 1.50" "ProductName Zomar........!" \
+for field in "FileVersion $version" "ProductVersion $version" "ProductName Zomar........!" \
              "InternalName Zomar" "OriginalFilename Zomar.exe"; do
     name=${field%% *} value=${field#* }
     grep -aqF "$name$value" "$work/version" || fail "version block: $name is not $value"
@@ -40,7 +35,7 @@ icons=$(icotool -l "$work/icon.ico" | sort)
 [[ $icons == *"--width=16 --height=16 --bit-depth=4"* && $icons == *"--width=32 --height=32 --bit-depth=4"* ]] \
     || fail "icon: $icons"
 
-start_xvfb "$work"
+start_xvfb
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$wine" wineboot -i >/dev/null 2>&1
 
@@ -48,6 +43,7 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 start() {
     "$wine" "$1" >/dev/null 2>&1 &
     pid=$!
+    started+=($pid)
     # Polled: Wine's short-lived windows (the installer's among them) can
     # vanish mid-search, and xdotool's own --sync gives up on that.
     wid=
@@ -77,11 +73,11 @@ ls "$work"/prefix/drive_c/*/*/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2
 uninstall=$("$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zomar' 2>/dev/null | tr -d '\r')
 [[ $uninstall == *'DisplayIcon    REG_SZ    C:\Program Files\Zomar\Zomar.exe'* ]] \
     || fail "no uninstall entry with the program's icon: $uninstall"
-[[ $uninstall == *'DisplayVersion    REG_SZ    1.50'* ]] || fail "uninstall entry: $uninstall"
+[[ $uninstall == *"DisplayVersion    REG_SZ    $version"* ]] || fail "uninstall entry: $uninstall"
 start "$programs/Zomar.exe"
 shot installed
 expect installed 232 73 255,255,255 "the installed program's stripe 1"
-kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
+kill "$pid"; wait "$pid" 2>/dev/null || true
 "$wine" "$programs/Uninstall.exe" /S >/dev/null 2>&1
 for _ in $(seq 100); do [[ -f $programs/Zomar.exe ]] || break; sleep 0.2; done
 [[ -f $programs/Zomar.exe ]] && fail "the uninstaller left Zomar.exe"

@@ -1,0 +1,50 @@
+# Sourced by the test scripts: fail(), a work folder that goes at exit with
+# the processes the script started, an X server of its own, and the points
+# of the window where the real-window tests click.
+
+# fail WHAT: the test ends, failed.
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+started=() # processes to end at exit, the X server first in the list
+at_exit=() # commands to run at exit before they end
+finish() {
+    local i
+    for i in "${at_exit[@]}"; do eval "$i" || true; done
+    for ((i = ${#started[@]} - 1; i >= 0; i--)); do kill "${started[i]}" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap finish EXIT
+
+# start_xvfb: an Xvfb of its own on a free display, DISPLAY pointed at it,
+# the session files in $work. Xvfb runs with -noreset: it resets when its
+# last client leaves, and a client that connects during the reset fails.
+start_xvfb() {
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
+    started+=($!)
+    for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+    [[ -s $work/display ]] || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
+    chmod 700 "$work"
+    unset QT_QPA_PLATFORM
+}
+
+# The caption of Zomar's window, as a pattern for xdotool.
+zomar_caption='^Zomar\.\.\.\.\.\.\.\.!$'
+
+# Where the controls the tests click stand in the client area, in pixels
+# at scale 1 (the option buttons far right of their captions).
+declare -A point=([L3_2]="296 288" [L3_En]="24 136" [Op_C]="170 64" [Op_G]="170 88" [Exit_Btn]="32 388")
+
+# click NAME...: clicks each control in the window $wid, a moment apart.
+click() {
+    local name
+    for name in "$@"; do
+        # shellcheck disable=SC2086
+        xdotool mousemove --window "$wid" ${point[$name]} click 1
+        sleep "${click_pause:-0.3}"
+    done
+}
