@@ -1,27 +1,12 @@
 #include "platform/groupframe.h"
 
-#include <QAccessibleWidget>
+#include "platform/accessibility.h"
 
 namespace zomar {
 
-namespace {
-
-QAccessibleInterface *groupFrameAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(GroupFrame::staticMetaObject.className()) && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
-    return nullptr;
-}
-
-} // namespace
-
 GroupFrame::GroupFrame(QWidget *parent) : QFrame(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(groupFrameAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    setAccessibleRole(staticMetaObject.className(), QAccessible::Grouping);
 }
 
 } // namespace zomar

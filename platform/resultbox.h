@@ -6,7 +6,8 @@ namespace zomar {
 
 // A read-only text box for a result: its text can be selected and copied,
 // not edited. A text wider than the box is set in a condensed face rather
-// than cut off, since the box has a fixed size.
+// than cut off, since the box has a fixed size. A screen reader reads it
+// whole, and Shift+F10 opens its context menu.
 class ResultBox : public QLineEdit
 {
     Q_OBJECT
@@ -15,14 +16,17 @@ public:
 
     // Whether the whole text shows at the current font.
     bool textFits() const;
+    // Where the character at offset is drawn; null outside the text.
+    QRect characterRect(int offset) const;
 
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void fitText();
-    int textRoom() const;
+    QRect textRect() const; // the room the text has
 
     bool m_fitting = false;
 };
