@@ -2,6 +2,7 @@
 // a user clicks them, through the window at the control's place on screen.
 #include "tests/testkit.h"
 
+#include "platform/announcer.h"
 #include "platform/colorlabel.h"
 #include "platform/optionbutton.h"
 #include "platform/resultbox.h"
@@ -493,6 +494,7 @@ void TestInteraction::accessibleNames()
         QCOMPARE(get(name)->accessibleName(), QString::fromUtf8(text));
     QCOMPARE(get("L3_2")->toolTip(), QStringLiteral("Красный для полосы 3"));
     QCOMPARE(QAccessible::queryAccessibleInterface(get("Frame1"))->role(), QAccessible::Grouping);
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_window)->role(), QAccessible::Window);
 
     const auto press = [this](const char *name) {
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(name));
@@ -505,6 +507,12 @@ void TestInteraction::accessibleNames()
     QCOMPARE(get("Line3")->accessibleName(), QStringLiteral("Цвет полосы 3: Красный"));
     QCOMPARE(get("Line3")->toolTip(), QStringLiteral("Цвет полосы 3: Красный"));
     QCOMPARE(text("Result"), QStringLiteral("992"));
+    // The band's colour and the new value are announced: a notification shows.
+    auto *notice = m_window->findChild<Announcer *>();
+    QAccessibleInterface *said = QAccessible::queryAccessibleInterface(notice);
+    QCOMPARE(said->role(), QAccessible::Notification);
+    QCOMPARE(said->text(QAccessible::Name), QStringLiteral("Красный, 992000 МОм"));
+    QVERIFY(notice->isVisible());
     // Hidden while the press is under way: no choice.
     press("L5_3");
     click("L3_En");

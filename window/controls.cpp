@@ -20,12 +20,12 @@
 
 namespace zomar {
 
-namespace {
-
 QStringView colourName(int colour)
 {
     return paletteColours.at(static_cast<std::size_t>(colour)).fullName;
 }
+
+namespace {
 
 // What a screen reader says of a swatch: a colour on offer for its band.
 QString swatchText(int band, int colour)

@@ -4,6 +4,7 @@
 #include "engine/evaluator.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
@@ -50,6 +51,10 @@ struct Controls
     ColorSwatch *swatch(int band, int colour) const;
     ColorLabel *stripe(int band) const;
 };
+
+// A colour's name as it is read out ("Коричневый", where the palette's
+// caption is "Коричнев.").
+QStringView colourName(int colour);
 
 // What a screen reader says of a stripe: its band's colour now.
 QString stripeText(int band, int colour);

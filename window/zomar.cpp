@@ -2,6 +2,8 @@
 
 #include "window/layout.h"
 
+#include "platform/accessibility.h"
+#include "platform/announcer.h"
 #include "platform/appearance.h"
 #include "platform/colorlabel.h"
 #include "platform/fonts.h"
@@ -18,6 +20,7 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
 {
     setObjectName(QStringLiteral("Zomar"));
     setWindowTitle(windowCaption.toString());
+    setAccessibleRole(staticMetaObject.className(), QAccessible::Window); // not a bare filler
 
     // A fixed size: a title, the system menu, minimise and close; no
     // maximise. Still a normal top-level window with its taskbar entry.
@@ -37,6 +40,7 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
                            ui.Ed_Izm, ui.Result2, ui.R_Full, ui.Result3, ui.Result4, ui.Exit_Btn};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    m_announcer = new Announcer(this);
     connectHandlers();
     Form_Load();
 }
@@ -113,6 +117,8 @@ void Zomar::Palette_Click(int band, int colour)
 {
     paintBand(band, colour);
     Tabl();
+    // Heard as well as seen: the colour chosen and the value it gives.
+    m_announcer->announce(QStringLiteral("%1, %2").arg(colourName(colour), ui.R_Full->text()));
 }
 
 void Zomar::setSwatchesVisible(int band, int from, int to, bool visible)

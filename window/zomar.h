@@ -11,6 +11,8 @@
 
 namespace zomar {
 
+class Announcer;
+
 // The one window: the picture of the component, the palette of band colours,
 // the two option groups and the result fields.
 class Zomar : public QWidget
@@ -49,6 +51,7 @@ private:
     std::array<int, maxBands> BandIndex{};
     int m_evaluations = 0;
     Controls ui;
+    Announcer *m_announcer = nullptr;
 };
 
 } // namespace zomar
