@@ -92,14 +92,20 @@ void Zomar::Tabl()
     selection.bandCount = ui.L3_En->isChecked() ? 3 : ui.L4_En->isChecked() ? 4 : 5;
     selection.bands = BandIndex;
 
+    // A field is written only when its text changes: a write tells a screen
+    // reader of a change, and ends the user's selection in the field.
+    const auto write = [](ResultBox *field, const QString &text) {
+        if (field->text() != text)
+            field->setText(text);
+    };
     const Evaluation result = evaluate(selection, m_numbers);
-    ui.Result->setText(result.digits);
-    ui.Result2->setText(result.multiplier);
-    ui.Result3->setText(result.tolerance);
+    write(ui.Result, result.digits);
+    write(ui.Result2, result.multiplier);
+    write(ui.Result3, result.tolerance);
     if (result.voltage) // only a capacitor has a rated voltage
-        ui.Result4->setText(*result.voltage);
-    ui.R_Full->setText(result.value);
-    ui.Ed_Izm->setText(result.unit);
+        write(ui.Result4, *result.voltage);
+    write(ui.R_Full, result.value);
+    write(ui.Ed_Izm, result.unit);
 }
 
 // The band takes the colour of its swatch of that colour: the stripe shows
