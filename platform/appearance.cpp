@@ -1,5 +1,7 @@
 #include "platform/appearance.h"
 
+#include "platform/fonts.h"
+
 #include <QPainter>
 #include <QStyleOption>
 #include <QWidget>
@@ -106,6 +108,13 @@ void FocusStyle::drawControl(ControlElement element, const QStyleOption *option,
             drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
         }
     }
+}
+
+int FocusStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    const int size = QProxyStyle::pixelMetric(metric, option, widget);
+    const qreal factor = layoutDpiFactor();
+    return factor == 1 ? size : qRound(size * factor);
 }
 
 } // namespace zomar

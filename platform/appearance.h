@@ -11,7 +11,9 @@ QPalette fixedLightPalette();
 
 // Fusion, whose keyboard focus is plain to see: a solid one-pixel frame in
 // the control's own text colour, on option buttons and push buttons alike.
-// Fusion's own focus frame is a faint tint of the highlight colour.
+// Fusion's own focus frame is a faint tint of the highlight colour. Its
+// parts (indicators, frames, margins) keep their sizes at 96 dpi, as the
+// controls do, whatever the desktop's logical dpi.
 class FocusStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -22,6 +24,8 @@ public:
                        const QWidget *widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
+                    const QWidget *widget = nullptr) const override;
 };
 
 } // namespace zomar

@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 
 #include <algorithm>
@@ -44,12 +46,20 @@ QFont makeFont(std::initializer_list<QString> faces, qreal pointSize, QFont::Wei
         font.setHintingPreference(QFont::PreferNoHinting);
 #endif
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
+    font.setPointSizeF(pointSize * layoutDpiFactor());
     font.setWeight(weight);
     return font;
 }
 
 } // namespace
+
+qreal layoutDpiFactor()
+{
+    constexpr qreal layoutDpi = 96;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInchY() : layoutDpi;
+    return dpi > 0 ? layoutDpi / dpi : 1;
+}
 
 QFont boldSansFont()
 {

@@ -42,6 +42,12 @@ QStringList layoutNames()
     return names;
 }
 
+// A control's font size in logical pixels.
+qreal pixelSize(const QWidget *w)
+{
+    return w->font().pointSizeF() * w->logicalDpiY() / 72;
+}
+
 // The colour painted at a point given in twips, at any screen scale.
 QColor pixel(const QImage &image, int xTwips, int yTwips)
 {
@@ -341,12 +347,12 @@ void TestWindow::looks()
         QCOMPARE(colourOf(box, QPalette::Base), QColor(192, 192, 192));
         QCOMPARE(colourOf(box, QPalette::Text), QColor(0, 0, 0));
         QVERIFY(get(box)->font().bold());
-        QCOMPARE(get(box)->font().pointSizeF(), 9.0);
+        QCOMPARE(pixelSize(get(box)), 12.0); // 9 pt at 96 dpi, whatever the desktop's dpi
     }
     for (const char *label : {"Label23", "Op_R", "L3_En", "Label14", "Label22", "Label18"}) {
         QCOMPARE(colourOf(label, QPalette::WindowText), QColor(255, 255, 0));
         QVERIFY(get(label)->font().bold());
-        QCOMPARE(get(label)->font().pointSizeF(), 7.8);
+        QCOMPARE(pixelSize(get(label)), 10.4); // 7.8 pt
     }
     for (const char *label : {"Label21", "Label10"}) {
         QCOMPARE(colourOf(label, QPalette::WindowText), QColor(255, 255, 0));
