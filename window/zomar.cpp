@@ -11,6 +11,7 @@
 #include "platform/resultbox.h"
 #include "platform/twips.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,7 +34,18 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(plainFont());
-    setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    const QSize size(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // A Wayland compositor may maximise any window, and the client must
+        // then take the size it is given or be disconnected; Qt holds a
+        // window to its maximum size. So the layout's size is the least
+        // here: the window opens at it, and a maximised window shows the
+        // layout as it is on the teal background.
+        setMinimumSize(size);
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
 
     ui.setupUi(this);
     QWidget *tabOrder[] = {ui.Op_R,   ui.Op_C,    ui.Op_G,   ui.L3_En,   ui.L4_En,   ui.L5_En,   ui.Result,
