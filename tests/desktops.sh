@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # The real program on the desktops people have: every pixel of its window is
-# the same under a dark GTK theme, a style override and command-line
-# arguments as on a bare X server; under a window manager its frame offers
-# no maximise and it stays a normal window.
+# the same under a dark GTK theme, a style override, command-line arguments,
+# a 144-dpi desktop with Qt's scaling off, a forced size and on Wayland as on
+# a bare X server; under a window manager its frame offers no maximise and
+# it stays a normal window; the compositor's maximise does not end it; a
+# screen reader says every value whole and each band's new colour.
 # usage: desktops.sh ZOMAR_BINARY [SCREENSHOT_DIR]
+# It runs on a D-Bus session bus of its own, for the screen reader.
+[[ -n ${ZOMAR_OWN_BUS:-} ]] || ZOMAR_OWN_BUS=1 exec dbus-run-session -- "$0" "$@"
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 bin=$1
 shots=${2:-$work/shots}
 mkdir -p "$shots"
-start_xvfb
+start_xvfb 1600x1200x24
+export HOME=$work # Orca, speech-dispatcher and Weston keep their files here
 
 # start [VAR=VALUE...] [-- ARGS...]: the program, until its window shows
 # (its id in $wid).
@@ -30,15 +35,28 @@ stop() {
     wait "$pid" 2>/dev/null || true
 }
 
-# settled NAME: a screenshot once the window has stopped changing.
+# settled NAME [WINDOW]: a screenshot of the window ($wid by default) once
+# it has stopped changing.
 settled() {
-    import -window "$wid" "$shots/$1.png"
+    import -window "${2:-$wid}" "$shots/$1.png"
     for _ in $(seq 20); do
         sleep 0.2
-        import -window "$wid" "$work/again.png"
+        import -window "${2:-$wid}" "$work/again.png"
         [[ $(compare -metric AE "$shots/$1.png" "$work/again.png" null: 2>&1 || true) == 0 ]] && return
         mv "$work/again.png" "$shots/$1.png"
     done
+}
+
+# client NAME [WIDTHxHEIGHT]: the screenshot cut to the client area, found
+# as the box of the window's teal (or to its top-left part of that size).
+# Prints the area's geometry.
+client() {
+    local w h x y
+    IFS='x+' read -r w h x y <<<"$(convert "$shots/$1.png" -fill black +opaque 'rgb(0,64,64)' \
+        -bordercolor black -border 1 -format '%@' info:)" # the border: a teal corner is no background
+    [[ -n ${2:-} ]] && { w=${2%x*}; h=${2#*x}; }
+    convert "$shots/$1.png" -crop "${w}x${h}+$((x - 1))+$((y - 1))" +repage "$shots/$1.png"
+    echo "${w}x$h"
 }
 
 # shoot NAME [VAR=VALUE...] [-- ARGS...]: a screenshot of the client area,
@@ -52,11 +70,12 @@ shoot() {
     [[ $name == plain ]] || same "$name"
 }
 
-# same NAME: its screenshot has not one pixel other than the plain one.
+# same NAME [REFERENCE]: its screenshot has not one pixel other than the
+# plain one's (or the reference's).
 same() {
     local differ
-    differ=$(compare -metric AE "$shots/plain.png" "$shots/$1.png" "$shots/$1-diff.png" 2>&1 || true)
-    [[ $differ == 0 ]] || fail "$1: $differ pixels differ from the plain window (see $shots/$1-diff.png)"
+    differ=$(compare -metric AE "$shots/${2:-plain}.png" "$shots/$1.png" "$shots/$1-diff.png" 2>&1 || true)
+    [[ $differ == 0 ]] || fail "$1: $differ pixels differ from ${2:-the plain window} (see $shots/$1-diff.png)"
 }
 
 dark=(QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark XDG_CURRENT_DESKTOP=GNOME)
@@ -69,6 +88,99 @@ shoot gtk3-dark-style-override "${dark[@]}" QT_STYLE_OVERRIDE=Windows
 shoot reverse -- -reverse
 shoot stylesheet -- -stylesheet "$work/red.qss"
 shoot style-argument -- -style Windows
+# Fonts and the style's parts keep their proportion to the controls.
+shoot font-dpi-144 QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=144
+start QT_SCALE_FACTOR=2
+settled plain-scale2
+stop
+
+# A size forced on the window, as a window manager that maximises any
+# window does: the program lives on with its layout as it stands, and the
+# window's own size comes back.
+start
+xdotool windowsize "$wid" 1024 736
+sleep 0.5
+settled forced
+client forced 441x406 >/dev/null
+same forced
+xdotool windowsize "$wid" 441 406
+settled restored
+same restored
+stop
+
+# What a screen reader says (Orca, with its debug log): the whole text of
+# each result field as Tab reaches it, never a copy one character short,
+# and a band's new colour with the new value.
+orca --replace -u "$work/orca" --debug-file="$work/orca.log" >/dev/null 2>&1 &
+orca=$!
+started+=($orca)
+for _ in $(seq 100); do grep -qs 'SPEECH OUTPUT' "$work/orca.log" && break; sleep 0.1; done
+start QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+xdotool windowfocus "$wid"
+sleep 2
+for _ in $(seq 8); do
+    xdotool key --window "$wid" Tab
+    sleep 1
+done
+click L3_2
+sleep 2
+stop
+kill "$orca"
+wait "$orca" || true # its log is whole once it has ended
+spoken=$(sed -n "s/^.* SPEECH OUTPUT: '\([^']*\)'.*/\1/p" "$work/orca.log" | sed 's/ selected\.$//; s/\.$//')
+for text in 999 Ом 1000000000 "999000 МОм" "+80% -20% (Z)"; do
+    grep -qxF -- "$text" <<<"$spoken" || fail "Orca did not say \"$text\"; it said: $spoken"
+    grep -qxF -- "${text%?}" <<<"$spoken" && fail "Orca said \"${text%?}\" for \"$text\""
+done
+grep -qF 'Красный, 992000 МОм' <<<"$spoken" || fail "Orca did not say red and the new value; it said: $spoken"
+
+# On Wayland: Weston (its X11 backend, a window on this X server) at output
+# scales 1 and 2 shows the X11 window's pixels. The compositor's maximise, a
+# key and a click leave the program running with its layout as it stands,
+# and un-maximise gives the layout's size back.
+wayland() { # SCALE
+    local socket=wayland-zomar-$1
+    printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nlocking=false\nanimation=none\n' >"$work/weston.ini"
+    xdotool mousemove 0 0 # Weston draws the pointer; it stays off the window
+    weston --backend=x11-backend.so --use-pixman --width=700 --height=560 --scale="$1" --socket="$socket" \
+        --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
+    weston=$!
+    started+=($weston)
+    for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/$socket ]] && break; sleep 0.1; done
+    output=$(xwininfo -root -tree | awk '/"Weston Compositor/ { print $1; exit }')
+    [[ -n $output ]] || { cat "$work/weston.log" >&2; fail "Weston did not start"; }
+    QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket "$bin" 2>"$work/stderr" &
+    pid=$!
+    started+=($pid)
+}
+wayland 2
+sleep 2
+settled wayland-scale2 "$output"
+client wayland-scale2 >/dev/null
+same wayland-scale2 plain-scale2
+stop
+kill "$weston"
+wayland 1
+sleep 2
+settled wayland "$output"
+[[ $(client wayland) == 441x406 ]] || fail "the Wayland window is not the layout's size"
+same wayland
+xdotool key super+shift+m
+sleep 1
+settled wayland-maximised "$output"
+client wayland-maximised 441x406 >/dev/null
+same wayland-maximised
+xdotool key Tab
+xdotool mousemove --window "$output" 300 300 click 1
+xdotool mousemove 0 0
+sleep 1
+kill -0 "$pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "the program ended when Weston maximised it"; }
+xdotool key super+shift+m
+sleep 1
+settled wayland-restored "$output"
+[[ $(client wayland-restored) == 441x406 ]] || fail "un-maximised, the Wayland window is not the layout's size"
+stop
+kill "$weston"
 
 # Under a window manager.
 openbox --sm-disable >/dev/null 2>&1 &

@@ -19,11 +19,12 @@ finish() {
 }
 trap finish EXIT
 
-# start_xvfb: an Xvfb of its own on a free display, DISPLAY pointed at it,
-# the session files in $work. Xvfb runs with -noreset: it resets when its
-# last client leaves, and a client that connects during the reset fails.
+# start_xvfb [SCREEN]: an Xvfb of its own on a free display (1024x768x24 by
+# default), DISPLAY pointed at it, the session files in $work. Xvfb runs
+# with -noreset: it resets when its last client leaves, and a client that
+# connects during the reset fails.
 start_xvfb() {
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 5 -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
     started+=($!)
     for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
     [[ -s $work/display ]] || fail "Xvfb did not start"
