@@ -35,27 +35,24 @@ stop() {
     wait "$pid" 2>/dev/null || true
 }
 
-# settled NAME [WINDOW]: a screenshot of the window ($wid by default) once
-# it has stopped changing.
+# settled NAME [WINDOW [SIZE]]: a screenshot of the window ($wid by default)
+# once it has stopped changing; with SIZE (or "client"), cut to the client
+# area, found as the box of its teal, or to that area's top-left SIZE.
+# Prints the size of what it keeps.
 settled() {
-    import -window "${2:-$wid}" "$shots/$1.png"
+    local shot=$shots/$1.png w h x y
+    import -window "${2:-$wid}" "$shot"
     for _ in $(seq 20); do
         sleep 0.2
         import -window "${2:-$wid}" "$work/again.png"
-        [[ $(compare -metric AE "$shots/$1.png" "$work/again.png" null: 2>&1 || true) == 0 ]] && return
-        mv "$work/again.png" "$shots/$1.png"
+        [[ $(compare -metric AE "$shot" "$work/again.png" null: 2>&1 || true) == 0 ]] && break
+        mv "$work/again.png" "$shot"
     done
-}
-
-# client NAME [WIDTHxHEIGHT]: the screenshot cut to the client area, found
-# as the box of the window's teal (or to its top-left part of that size).
-# Prints the area's geometry.
-client() {
-    local w h x y
-    IFS='x+' read -r w h x y <<<"$(convert "$shots/$1.png" -fill black +opaque 'rgb(0,64,64)' \
+    [[ -n ${3:-} ]] || return 0
+    IFS='x+' read -r w h x y <<<"$(convert "$shot" -fill black +opaque 'rgb(0,64,64)' \
         -bordercolor black -border 1 -format '%@' info:)" # the border: a teal corner is no background
-    [[ -n ${2:-} ]] && { w=${2%x*}; h=${2#*x}; }
-    convert "$shots/$1.png" -crop "${w}x${h}+$((x - 1))+$((y - 1))" +repage "$shots/$1.png"
+    [[ $3 == client ]] || { w=${3%x*}; h=${3#*x}; }
+    convert "$shot" -crop "${w}x${h}+$((x - 1))+$((y - 1))" +repage "$shot"
     echo "${w}x$h"
 }
 
@@ -65,7 +62,7 @@ shoot() {
     local name=$1
     shift
     start "$@"
-    settled "$name"
+    settled "$name" >/dev/null
     stop
     [[ $name == plain ]] || same "$name"
 }
@@ -99,13 +96,10 @@ stop
 # window's own size comes back.
 start
 xdotool windowsize "$wid" 1024 736
-sleep 0.5
-settled forced
-client forced 441x406 >/dev/null
+settled forced "$wid" 441x406 >/dev/null
 same forced
 xdotool windowsize "$wid" 441 406
-settled restored
-same restored
+[[ $(settled restored "$wid" client) == 441x406 ]] || fail "the window's size did not come back"
 stop
 
 # What a screen reader says (Orca, with its debug log): the whole text of
@@ -135,50 +129,37 @@ done
 grep -qF 'Красный, 992000 МОм' <<<"$spoken" || fail "Orca did not say red and the new value; it said: $spoken"
 
 # On Wayland: Weston (its X11 backend, a window on this X server) at output
-# scales 1 and 2 shows the X11 window's pixels. The compositor's maximise, a
+# scales 2 and 1 shows the X11 window's pixels. The compositor's maximise, a
 # key and a click leave the program running with its layout as it stands,
 # and un-maximise gives the layout's size back.
-wayland() { # SCALE
-    local socket=wayland-zomar-$1
-    printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nlocking=false\nanimation=none\n' >"$work/weston.ini"
+printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nlocking=false\nanimation=none\n' >"$work/weston.ini"
+for scale in 2 1; do
     xdotool mousemove 0 0 # Weston draws the pointer; it stays off the window
-    weston --backend=x11-backend.so --use-pixman --width=700 --height=560 --scale="$1" --socket="$socket" \
-        --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
+    weston --backend=x11-backend.so --use-pixman --width=700 --height=560 --scale=$scale \
+        --socket=wayland-$scale --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
     weston=$!
     started+=($weston)
-    for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/$socket ]] && break; sleep 0.1; done
+    for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/wayland-$scale ]] && break; sleep 0.1; done
     output=$(xwininfo -root -tree | awk '/"Weston Compositor/ { print $1; exit }')
-    [[ -n $output ]] || { cat "$work/weston.log" >&2; fail "Weston did not start"; }
-    QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket "$bin" 2>"$work/stderr" &
+    QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-$scale "$bin" 2>"$work/stderr" &
     pid=$!
     started+=($pid)
-}
-wayland 2
-sleep 2
-settled wayland-scale2 "$output"
-client wayland-scale2 >/dev/null
-same wayland-scale2 plain-scale2
-stop
-kill "$weston"
-wayland 1
-sleep 2
-settled wayland "$output"
-[[ $(client wayland) == 441x406 ]] || fail "the Wayland window is not the layout's size"
-same wayland
+    sleep 2
+    [[ $(settled wayland-scale$scale "$output" client) == $((441 * scale))x$((406 * scale)) ]] \
+        || fail "the Wayland window at scale $scale is not the layout's size"
+    ((scale == 1)) || { same wayland-scale2 plain-scale2; stop; kill "$weston"; }
+done
+same wayland-scale1
 xdotool key super+shift+m
-sleep 1
-settled wayland-maximised "$output"
-client wayland-maximised 441x406 >/dev/null
+[[ $(settled wayland-maximised "$output" client) != 441x406 ]] || fail "Weston did not maximise the window"
+convert "$shots/wayland-maximised.png" -crop 441x406+0+0 +repage "$shots/wayland-maximised.png"
 same wayland-maximised
 xdotool key Tab
-xdotool mousemove --window "$output" 300 300 click 1
-xdotool mousemove 0 0
+xdotool mousemove --window "$output" 300 300 click 1 mousemove 0 0
 sleep 1
 kill -0 "$pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "the program ended when Weston maximised it"; }
 xdotool key super+shift+m
-sleep 1
-settled wayland-restored "$output"
-[[ $(client wayland-restored) == 441x406 ]] || fail "un-maximised, the Wayland window is not the layout's size"
+[[ $(settled wayland-restored "$output" client) == 441x406 ]] || fail "un-maximised, the Wayland window is not the layout's size"
 stop
 kill "$weston"
 
@@ -187,7 +168,7 @@ openbox --sm-disable >/dev/null 2>&1 &
 started+=($!)
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 start
-settled openbox
+settled openbox >/dev/null
 same openbox
 # _MOTIF_WM_HINTS: flags, functions, decorations, ...
 read -r _ functions decorations _ < <(xprop -id "$wid" _MOTIF_WM_HINTS | sed 's/.*= //; s/,/ /g')
