@@ -6,8 +6,6 @@
 # it stays a normal window; the compositor's maximise does not end it; a
 # screen reader says every value whole and each band's new colour.
 # usage: desktops.sh ZOMAR_BINARY [SCREENSHOT_DIR]
-# It runs on a D-Bus session bus of its own, for the screen reader.
-[[ -n ${ZOMAR_OWN_BUS:-} ]] || ZOMAR_OWN_BUS=1 exec dbus-run-session -- "$0" "$@"
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -15,7 +13,7 @@ bin=$1
 shots=${2:-$work/shots}
 mkdir -p "$shots"
 start_xvfb 1600x1200x24
-export HOME=$work # Orca, speech-dispatcher and Weston keep their files here
+start_session_bus
 
 # start [VAR=VALUE...] [-- ARGS...]: the program, until its window shows
 # (its id in $wid).

@@ -9,6 +9,8 @@ source "$(dirname "$0")/lib.sh"
 bin=$1 supp=$2
 [[ -n ${LEAKCHECK_LOG:-} ]] && at_exit+=('cp "$work/valgrind.log" "$LEAKCHECK_LOG"')
 start_xvfb
+# With accessibility on, on a session bus with its accessibility bus.
+[[ -n ${QT_LINUX_ACCESSIBILITY_ALWAYS_ON:-} ]] && start_session_bus
 
 valgrind --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
     --num-callers=40 --suppressions="$supp" --log-file="$work/valgrind.log" "$bin" &

@@ -9,6 +9,10 @@ fail() {
 }
 
 work=$(mktemp -d)
+# Whatever the programs under test keep goes with the work folder, not into
+# the user's home.
+export HOME=$work
+unset XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME
 started=() # processes to end at exit, the X server first in the list
 at_exit=() # commands to run at exit before they end
 finish() {
@@ -31,6 +35,16 @@ start_xvfb() {
     export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
     chmod 700 "$work"
     unset QT_QPA_PLATFORM
+}
+
+# start_session_bus: a D-Bus session bus of its own (for a screen reader and
+# the accessibility bus), after start_xvfb, so that what it starts keeps its
+# files in $work too.
+start_session_bus() {
+    local bus
+    bus=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
+    started+=("${bus##*$'\n'}")
 }
 
 # The caption of Zomar's window, as a pattern for xdotool.
