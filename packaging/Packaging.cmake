@@ -1,5 +1,7 @@
-# Platform integration, installation and the Debian package.
-# Every version shown anywhere comes from project(VERSION).
+# Platform integration, installation, the Debian package and the Windows
+# zip and installer. Every version shown anywhere comes from project(VERSION).
+
+set(ZOMAR_PRODUCT_NAME "Zomar........!")
 
 if(WIN32)
     set(ZOMAR_ICO ${CMAKE_CURRENT_LIST_DIR}/zomar.ico)
@@ -108,13 +110,14 @@ set(CPACK_STRIP_FILES ON)
 if(WIN32)
     set(CPACK_PACKAGE_FILE_NAME Zomar-${PROJECT_VERSION}-win64)
     set(CPACK_PACKAGE_INSTALL_DIRECTORY Zomar)
-    set(CPACK_PACKAGE_EXECUTABLES Zomar Zomar) # the Start-menu shortcut
-    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-    set(CPACK_NSIS_DISPLAY_NAME Zomar)
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Zomar) # the same for every version: an upgrade finds it
     set(CPACK_NSIS_PACKAGE_NAME Zomar)
     set(CPACK_NSIS_INSTALLED_ICON_NAME Zomar.exe)
     set(CPACK_NSIS_MUI_ICON ${ZOMAR_ICO})
     set(CPACK_NSIS_MUI_UNIICON ${ZOMAR_ICO})
+    set(CPACK_ZOMAR_PRODUCT_NAME ${ZOMAR_PRODUCT_NAME})
     set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_LIST_DIR}/windows/makensis-amd64.sh)
+    # The installer's script is ours (windows/NSIS.template.in), not CPack's.
+    list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
 endif()
 include(CPack)

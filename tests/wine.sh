@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Windows program under Wine in Xvfb: the portable folder's Zomar.exe
-# passes the same window checks as the Linux build; the version block read
-# from the file; the NSIS installer installs silently, its program starts,
-# and its uninstaller removes it.
+# passes the same window checks as the Linux build; the version blocks read
+# from the files. The NSIS installer installs silently, its Start-menu
+# shortcut starts the program, a second install goes into the folder of the
+# first, a per-user install needs no rights, and the uninstaller leaves
+# nothing behind.
 # usage: wine.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -20,13 +22,17 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 exe=$build/Zomar.exe
 [[ -f $exe ]] || fail "no $exe"
 
-# The version block, as Windows shows it in the file's properties.
-wrestool -x --raw --type=16 "$exe" | tr -d '\0' >"$work/version"
-for field in "FileVersion $version" "ProductVersion $version" "ProductName Zomar........!" \
-             "InternalName Zomar" "OriginalFilename Zomar.exe"; do
-    name=${field%% *} value=${field#* }
-    grep -aqF "$name$value" "$work/version" || fail "version block: $name is not $value"
-done
+# version_block FILE FIELD=VALUE...: the version block, as Windows shows it
+# in the file's properties, has these fields.
+version_block() {
+    local file=$1 field
+    shift
+    wrestool -x --raw --type=16 "$file" | tr -d '\0' >"$work/version"
+    for field in "FileVersion=$version" "ProductVersion=$version" "ProductName=Zomar........!" "$@"; do
+        grep -aqF "${field/=/}" "$work/version" || fail "version block of ${file##*/}: no $field"
+    done
+}
+version_block "$exe" InternalName=Zomar OriginalFilename=Zomar.exe
 grep -aq '041904[Ee]3' "$work/version" || fail "version block is not Russian (041904E3)"
 wrestool -l "$exe" | grep -q "language=1049" || fail "resources are not tagged Russian"
 # The icon: a 16 and a 32 pixel image of 16 colours.
@@ -36,12 +42,13 @@ icons=$(icotool -l "$work/icon.ico" | sort)
     || fail "icon: $icons"
 
 start_xvfb
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No Wine menu entries or icons for the desktop (winemenubuilder).
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 "$wine" wineboot -i >/dev/null 2>&1
 
-# start EXE: the program under Wine, until its window shows.
+# start EXE|LINK: the program under Wine, until its window shows.
 start() {
-    "$wine" "$1" >/dev/null 2>&1 &
+    "$wine" start /wait /unix "$1" >/dev/null 2>&1 &
     pid=$!
     started+=($pid)
     # Polled: Wine's short-lived windows (the installer's among them) can
@@ -61,24 +68,56 @@ cmake --install "$build" --prefix "$work/portable" >/dev/null
 start "$work/portable/Zomar.exe"
 drive_window
 
-# The installer, silently, then the installed program, then its uninstaller.
-installer=$(ls "$build"/Zomar-*-win64.exe)
+# The installer, silently, for all users (the default of an administrator):
+# the Start-menu shortcut starts the installed program.
+installer=$build/Zomar-$version-win64.exe
+version_block "$installer"
 "$wine" "$installer" /S >/dev/null 2>&1
-programs=$work/prefix/drive_c/Program\ Files/Zomar
-[[ -f $programs/Zomar.exe ]] || fail "the installer put no Zomar.exe in Program Files"
-ls "$work"/prefix/drive_c/*/*/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2>&1 \
-    || ls "$work"/prefix/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2>&1 \
-    || ls "$work"/prefix/drive_c/ProgramData/Microsoft/Windows/"Start Menu"/Programs/Zomar/Zomar.lnk >/dev/null 2>&1 \
-    || fail "no Start-menu shortcut Zomar"
-uninstall=$("$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zomar' 2>/dev/null | tr -d '\r')
-[[ $uninstall == *'DisplayIcon    REG_SZ    C:\Program Files\Zomar\Zomar.exe'* ]] \
-    || fail "no uninstall entry with the program's icon: $uninstall"
-[[ $uninstall == *"DisplayVersion    REG_SZ    $version"* ]] || fail "uninstall entry: $uninstall"
-start "$programs/Zomar.exe"
+programs=$work/prefix/drive_c/ProgramData/Microsoft/Windows/"Start Menu"/Programs
+start "$programs/Zomar.lnk"
 shot installed
-expect installed 232 73 255,255,255 "the installed program's stripe 1"
-kill "$pid"; wait "$pid" 2>/dev/null || true
-"$wine" "$programs/Uninstall.exe" /S >/dev/null 2>&1
-for _ in $(seq 100); do [[ -f $programs/Zomar.exe ]] || break; sleep 0.2; done
-[[ -f $programs/Zomar.exe ]] && fail "the uninstaller left Zomar.exe"
+expect installed 232 73 255,255,255 "stripe 1 of the program the shortcut started"
+click Exit_Btn # a link's program is not start's child: wait for it by name
+for _ in $(seq 100); do pgrep -f 'Zomar\.exe$' >/dev/null || break; sleep 0.1; done
+pgrep -f 'Zomar\.exe$' >/dev/null && fail "the installed program did not end"
+version_block "$work/prefix/drive_c/Program Files/Zomar/Uninstall.exe"
+
+# entry [HKCU]: the Uninstall entry's values (as UTF-8: reg prints '?' for
+# what is not ASCII).
+entry() {
+    "$wine" reg export "${1:-HKLM}\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zomar" \
+        'C:\entry.reg' /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$work/prefix/drive_c/entry.reg" | tr -d '\r'
+}
+# copies: where a Zomar.exe is installed.
+copies() {
+    find "$work/prefix/drive_c" -name Zomar.exe -not -path '*/windows/*' | sed "s|^$work/prefix/drive_c|C:|" | sort
+}
+[[ $(entry) == *'"DisplayIcon"="C:\\Program Files\\Zomar\\Zomar.exe"'* && $(entry) == *"\"DisplayVersion\"=\"$version\""* ]] \
+    || fail "no uninstall entry with the program's icon and version: $(entry)"
+
+# Installed again into a folder of the user's choice, then once more: one
+# copy on the disk, in that folder, and the Uninstall entry points at it.
+"$wine" "$installer" /S '/D=C:\Программы\Zomar' >/dev/null 2>&1
+"$wine" "$installer" /S >/dev/null 2>&1
+[[ $(copies) == 'C:/Программы/Zomar/Zomar.exe' ]] || fail "installed copies: $(copies)"
+[[ $(entry) == *'"UninstallString"="\"C:\\Программы\\Zomar\\Uninstall.exe\"'* ]] \
+    || fail "the uninstall entry does not point at the install: $(entry)"
+"$wine" 'C:\Программы\Zomar\Uninstall.exe' /S >/dev/null 2>&1
+
+# For the current user alone: no administrator's folder, key or shortcut.
+"$wine" "$installer" /S /CurrentUser >/dev/null 2>&1
+[[ $(copies) == C:/users/*/AppData/Local/Programs/Zomar/Zomar.exe && -z $(entry HKLM) && -n $(entry HKCU) ]] \
+    || fail "a per-user install: $(copies) $(entry HKLM)"
+"$wine" "$(copies | sed 's|Zomar.exe$|Uninstall.exe|')" /S >/dev/null 2>&1
+
+# The uninstallers leave nothing behind: files, shortcuts, keys.
+for _ in $(seq 50); do [[ -z $(copies) ]] && break; sleep 0.2; done
+left=$(find "$work/prefix/drive_c" -iname '*zomar*' -not -path '*/windows/*'
+       entry HKLM
+       entry HKCU
+       "$wine" reg query 'HKLM\Software' 2>/dev/null | grep -i zomar
+       "$wine" reg query 'HKCU\Software' 2>/dev/null | grep -i zomar) || true
+[[ -z $left ]] || fail "left after uninstalling: $left"
+
 echo "wine: all checks passed"
