@@ -1,5 +1,6 @@
 # Platform integration, installation, the Debian package and the Windows
-# zip and installer. Every version shown anywhere comes from project(VERSION).
+# zip and installer. Every version shown anywhere comes from project(VERSION),
+# every time stamp from ZOMAR_SOURCE_DATE_EPOCH (SourceDate.cmake).
 
 set(ZOMAR_PRODUCT_NAME "Zomar........!")
 
@@ -19,6 +20,8 @@ elseif(APPLE)
 endif()
 
 include(GNUInstallDirs)
+# The install's strip stamps PE files with the source's time.
+install(CODE "set(ENV{SOURCE_DATE_EPOCH} ${ZOMAR_SOURCE_DATE_EPOCH})")
 if(WIN32)
     # Zomar.exe and exactly what it loads beside it: Qt Core, Gui and Widgets,
     # the Windows platform plugin, the MinGW runtime and Qt's Russian texts.
@@ -120,4 +123,8 @@ if(WIN32)
     # The installer's script is ours (windows/NSIS.template.in), not CPack's.
     list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
 endif()
+# CPack stamps the zip and the .deb with the source's time.
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake
+     CONTENT "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n    set(ENV{SOURCE_DATE_EPOCH} ${ZOMAR_SOURCE_DATE_EPOCH})\nendif()\n")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake)
 include(CPack)

@@ -10,7 +10,8 @@ fail() {
 
 work=$(mktemp -d)
 # Whatever the programs under test keep goes with the work folder, not into
-# the user's home.
+# the user's home; a build still finds the project's cache (the Windows Qt).
+build_cache=${XDG_CACHE_HOME:-$HOME/.cache}
 export HOME=$work
 unset XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME
 started=() # processes to end at exit, the X server first in the list
@@ -45,6 +46,29 @@ start_session_bus() {
     bus=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1)
     export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
     started+=("${bus##*$'\n'}")
+}
+
+# copy_source BUILD: this source tree as it stands (with its git history,
+# for its time stamp; without its build folder) in $work/again, and where
+# the build folder BUILD would be in it, for a second build of the same
+# source in another folder.
+copy_source() {
+    local root
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    mkdir -p "$work/again"
+    tar -C "$root" --exclude=./build -cf - . | tar -C "$work/again" -xf -
+    echo "$work/again/$(realpath --relative-to="$root" "$1")"
+}
+
+# identical DIR1 DIR2 FILE...: each file is the same in both folders; their
+# checksums are printed.
+identical() {
+    local a=$1 b=$2 file
+    shift 2
+    for file in "$@"; do
+        sha256sum "$a/$file" "$b/$file"
+        cmp "$a/$file" "$b/$file" || fail "$file differs between two builds of the same source"
+    done
 }
 
 # The caption of Zomar's window, as a pattern for xdotool.

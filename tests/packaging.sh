@@ -56,4 +56,13 @@ dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$work/contents"
 for f in "${expected[@]}"; do
     grep -qx "usr/$f" "$work/contents" || fail "not in the package: usr/$f"
 done
+
+# Reproducible: the same source, copied to another folder and built there
+# as this build was, gives the same package.
+again=$(copy_source "$build")
+cmake -S "$work/again" -B "$again" -DBUILD_TESTING=OFF -DZOMAR_BENCHMARKS=OFF \
+    -DCMAKE_BUILD_TYPE="$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")" >/dev/null
+cmake --build "$again" -j"$(nproc)" --target zomar zomar_docs >/dev/null
+(cd "$again" && cpack -G DEB -B "$work/again-deb" >/dev/null)
+identical "$work/deb" "$work/again-deb" "${deb##*/}"
 echo "packaging: all checks passed"

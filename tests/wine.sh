@@ -4,7 +4,8 @@
 # from the files. The NSIS installer installs silently, its Start-menu
 # shortcut starts the program, a second install goes into the folder of the
 # first, a per-user install needs no rights, and the uninstaller leaves
-# nothing behind.
+# nothing behind. The same source built again in another folder gives the
+# same bytes.
 # usage: wine.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -120,4 +121,10 @@ left=$(find "$work/prefix/drive_c" -iname '*zomar*' -not -path '*/windows/*'
        "$wine" reg query 'HKCU\Software' 2>/dev/null | grep -i zomar) || true
 [[ -z $left ]] || fail "left after uninstalling: $left"
 
+# Reproducible: the same source, copied to another folder and built there,
+# gives the same bytes (built from the committed stamp, not the clock).
+again=$(copy_source "$build")
+XDG_CACHE_HOME=$build_cache "$work/again/packaging/windows/build.sh" "$again" >"$work/again.log" 2>&1 \
+    || { tail -20 "$work/again.log"; fail "the second build failed"; }
+identical "$build" "$again" Zomar.exe "Zomar-$version-win64.zip" "Zomar-$version-win64.exe"
 echo "wine: all checks passed"
