@@ -23,7 +23,7 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
     setWindowTitle(windowCaption.toString());
     setAccessibleRole(staticMetaObject.className(), QAccessible::Window); // not a bare filler
 
-    // A fixed size: a title, the system menu, minimise and close; no
+    // The layout's size: a title, the system menu, minimise and close; no
     // maximise. Still a normal top-level window with its taskbar entry.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
