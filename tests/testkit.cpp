@@ -2,20 +2,20 @@
 
 #include "platform/resultbox.h"
 
-#include <QTest>
-
 namespace zomar::test {
 
-OpenWindow::OpenWindow(NumberText numbers) : m_window(std::make_unique<Zomar>(std::move(numbers)))
+void WindowTest::open(NumberText numbers)
 {
+    m_window = std::make_unique<Zomar>(std::move(numbers));
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         qFatal("the window was not exposed");
+    m_controls.clear();
     for (QWidget *w : m_window->findChildren<QWidget *>())
         m_controls.insert(w->objectName(), w);
 }
 
-void OpenWindow::click(QAnyStringView name, QPoint at) const
+void WindowTest::click(QAnyStringView name, QPoint at) const
 {
     QWidget *w = get(name);
     if (at.x() < 0)
@@ -23,14 +23,9 @@ void OpenWindow::click(QAnyStringView name, QPoint at) const
     QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, w->mapTo(m_window.get(), at));
 }
 
-QString OpenWindow::text(QAnyStringView name) const
+QString WindowTest::text(QAnyStringView name) const
 {
     return get<ResultBox>(name)->text();
-}
-
-bool OpenWindow::shown(QAnyStringView name) const
-{
-    return get(name)->isVisible();
 }
 
 } // namespace zomar::test

@@ -1,6 +1,6 @@
-// What the window tests share: the window opened as the program opens it,
-// its controls found by layout name, clicks where they stand on screen, and
-// the expected colours.
+// What the window tests share: the application as the program prepares it,
+// a window opened before each test function, its controls found by layout
+// name, clicks where they stand on screen, and the expected colours.
 #pragma once
 
 #include "window/application.h"
@@ -11,7 +11,6 @@
 #include <QColor>
 #include <QHash>
 #include <QLocale>
-#include <QPoint>
 #include <QTest>
 
 #include <array>
@@ -35,37 +34,38 @@ inline const std::array<QColor, 12> bandColours{{{0, 0, 0},
                                                  {255, 192, 128},
                                                  {192, 192, 192}}};
 
-// The window, shown and exposed, and its controls by layout name.
-class OpenWindow
+// The base of a window test: before each test function a window in the
+// Russian locale is shown and exposed, and closed after it.
+class WindowTest : public QObject
 {
-public:
-    explicit OpenWindow(NumberText numbers = NumberText(russian));
+    Q_OBJECT
 
-    Zomar *operator->() const { return m_window.get(); }
-    Zomar *window() const { return m_window.get(); }
+private slots:
+    void init() { open(); }
+    void cleanup() { m_window.reset(); }
+
+protected:
+    // A new window for the rest of the test function.
+    void open(NumberText numbers = NumberText(russian));
 
     // The control of that name; the test program stops when there is none.
     template<typename T = QWidget>
     T *get(QAnyStringView name) const
     {
-        return checked<T>(qobject_cast<T *>(m_controls.value(name.toString())), name);
-    }
-    // A left click at a point of a control (its centre by default), delivered
-    // to the window there, as a user clicks.
-    void click(QAnyStringView name, QPoint at = QPoint(-1, -1)) const;
-    QString text(QAnyStringView name) const; // a result field's text
-    bool shown(QAnyStringView name) const;
-
-private:
-    template<typename T>
-    static T *checked(T *control, QAnyStringView name)
-    {
+        T *control = qobject_cast<T *>(m_controls.value(name.toString()));
         if (!control)
             qFatal("no control %s of that kind", qPrintable(name.toString()));
         return control;
     }
+    // A left click at a point of a control (its centre by default),
+    // delivered to the window there, as a user clicks.
+    void click(QAnyStringView name, QPoint at = QPoint(-1, -1)) const;
+    QString text(QAnyStringView name) const; // a result field's text
+    bool shown(QAnyStringView name) const { return get(name)->isVisible(); }
 
     std::unique_ptr<Zomar> m_window;
+
+private:
     QHash<QString, QWidget *> m_controls;
 };
 

@@ -14,7 +14,7 @@
 using namespace zomar;
 using namespace zomar::test;
 
-class TestEnvironment : public QObject
+class TestEnvironment : public WindowTest
 {
     Q_OBJECT
 
@@ -36,33 +36,33 @@ void TestEnvironment::initTestCase()
 
 void TestEnvironment::numbersFollowTheSystemLocale()
 {
-    const OpenWindow window{NumberText()}; // the system locale, as in the program
+    open(NumberText()); // the system locale, as in the program
     const QLocale system = QLocale::system();
     QCOMPARE(system.decimalPoint(), m_decimal);
 
     // Large numbers, which a grouping locale would split.
-    QCOMPARE(window.text("Result2"), QStringLiteral("1000000000"));
-    QCOMPARE(window.text("R_Full"), QStringLiteral("999000 МОм"));
-    window.click("Op_C");
-    QCOMPARE(window.text("R_Full"), QStringLiteral("99000 мкФ"));
-    window.click("Op_R");
+    QCOMPARE(text("Result2"), QStringLiteral("1000000000"));
+    QCOMPARE(text("R_Full"), QStringLiteral("999000 МОм"));
+    click("Op_C");
+    QCOMPARE(text("R_Full"), QStringLiteral("99000 мкФ"));
+    click("Op_R");
 
     // Yellow, violet, red, gold: 4.7 kilo-ohms in the locale's notation.
-    window.click("L4_En");
-    window.click("L1_4");
-    window.click("L2_7");
-    window.click("L3_2");
-    window.click("L4_10");
-    QCOMPARE(window.text("R_Full"), QStringLiteral("4") + m_decimal + QStringLiteral("7 кОм"));
-    window.click("L3_11");
-    QCOMPARE(window.text("Result2"), QStringLiteral("0") + m_decimal + QStringLiteral("01"));
-    QCOMPARE(window.text("R_Full"), QStringLiteral("0") + m_decimal + QStringLiteral("47 Ом"));
-    window.click("L3_3");
-    QCOMPARE(window.text("R_Full"), QStringLiteral("47 кОм"));
+    click("L4_En");
+    click("L1_4");
+    click("L2_7");
+    click("L3_2");
+    click("L4_10");
+    QCOMPARE(text("R_Full"), QStringLiteral("4") + m_decimal + QStringLiteral("7 кОм"));
+    click("L3_11");
+    QCOMPARE(text("Result2"), QStringLiteral("0") + m_decimal + QStringLiteral("01"));
+    QCOMPARE(text("R_Full"), QStringLiteral("0") + m_decimal + QStringLiteral("47 Ом"));
+    click("L3_3");
+    QCOMPARE(text("R_Full"), QStringLiteral("47 кОм"));
     // One digit system in the panel: the fixed tolerance texts have 0-9.
-    window.click("Op_C");
+    click("Op_C");
     for (const char *name : {"Result", "Result2", "Result3", "Result4", "R_Full"}) {
-        for (QChar c : window.text(name))
+        for (QChar c : text(name))
             QVERIFY2(!c.isDigit() || (c >= QLatin1Char('0') && c <= QLatin1Char('9')), name);
     }
 }
@@ -71,8 +71,7 @@ void TestEnvironment::numbersFollowTheSystemLocale()
 // every locale, and still copies.
 void TestEnvironment::qtTextsAreRussian()
 {
-    const OpenWindow window;
-    auto *box = window.get<ResultBox>("R_Full");
+    auto *box = get<ResultBox>("R_Full");
     box->selectAll();
     std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
     QStringList texts;

@@ -11,7 +11,6 @@
 #include <QRandomGenerator>
 
 #include <map>
-#include <optional>
 
 using namespace zomar;
 using namespace zomar::test;
@@ -28,31 +27,24 @@ std::map<QString, bool> expectedVisibility(ComponentKind kind, int count)
 {
     const bool inductor = kind == ComponentKind::Inductor;
     std::map<QString, bool> v;
-    const auto set = [&v](const QString &name, bool shown) { v[name] = shown; };
-    set(QStringLiteral("L3_10"), count != 5);
-    set(QStringLiteral("L3_11"), count != 5);
-    for (const char *name : {"Lab_4", "Line4"})
-        set(QString::fromLatin1(name), count >= 4);
-    for (int j = 0; j <= 9; ++j)
-        set(swatchName(4, j), count >= 4 && !inductor);
-    set(swatchName(4, 10), count >= 4);
-    set(swatchName(4, 11), count >= 4);
-    set(QStringLiteral("Lab_5"), count == 5);
-    set(QStringLiteral("Line5"), count == 5);
-    for (int j = 0; j <= 11; ++j)
-        set(swatchName(5, j), count == 5);
-    set(QStringLiteral("L5_En"), !inductor);
-    set(QStringLiteral("Result4"), kind == ComponentKind::Capacitor);
-    set(QStringLiteral("Result4_Txt"), kind == ComponentKind::Capacitor);
-    // Never hidden.
-    for (int band = 1; band <= 3; ++band) {
-        set(QStringLiteral("Line%1").arg(band), true);
-        for (int j = 0; j <= 9; ++j)
-            set(swatchName(band, j), true);
+    for (int j = 0; j < 12; ++j) {
+        if (j < 10)
+            v[swatchName(1, j)] = v[swatchName(2, j)] = true;
+        v[swatchName(3, j)] = j < 10 || count != 5;
+        v[swatchName(4, j)] = count >= 4 && (j >= 10 || !inductor);
+        v[swatchName(5, j)] = count == 5;
     }
-    for (const char *name : {"Op_R", "Op_C", "Op_G", "L3_En", "L4_En", "Label18", "Label19", "Label20", "Result",
-                             "Result2", "Result3", "R_Full", "Ed_Izm"})
-        set(QString::fromLatin1(name), true);
+    const auto set = [&v](std::initializer_list<const char *> names, bool shown) {
+        for (const char *name : names)
+            v[QString::fromLatin1(name)] = shown;
+    };
+    set({"Lab_4", "Line4"}, count >= 4);
+    set({"Lab_5", "Line5"}, count == 5);
+    set({"L5_En"}, !inductor);
+    set({"Result4", "Result4_Txt"}, kind == ComponentKind::Capacitor);
+    set({"Op_R", "Op_C", "Op_G", "L3_En", "L4_En", "Label18", "Label19", "Label20", "Line1", "Line2", "Line3", "Result",
+         "Result2", "Result3", "R_Full", "Ed_Izm"},
+        true); // never hidden
     return v;
 }
 
@@ -76,13 +68,11 @@ struct Model
 
 } // namespace
 
-class TestInteraction : public QObject
+class TestInteraction : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void swatchPaintsOnlyItsBand();
     void sameSwatchAgain();
     void countsKeepColours();
@@ -104,30 +94,10 @@ private slots:
     void randomWalk();
 
 private:
-    template<typename T = QWidget>
-    T *get(QAnyStringView name) const
-    {
-        return m_open->get<T>(name);
-    }
-    void click(QAnyStringView name, QPoint at = QPoint(-1, -1)) { m_open->click(name, at); }
-    QString text(QAnyStringView name) const { return m_open->text(name); }
-    bool shown(QAnyStringView name) const { return m_open->shown(name); }
     QColor stripeColour(int band) const;
+    void verifyShown(ComponentKind kind, int count, const QString &where = QString());
     void verifyAgainst(const Model &model, const QString &where);
-
-    std::optional<OpenWindow> m_open;
-    Zomar *m_window = nullptr;
 };
-
-void TestInteraction::init()
-{
-    m_window = m_open.emplace().window();
-}
-
-void TestInteraction::cleanup()
-{
-    m_open.reset();
-}
 
 QColor TestInteraction::stripeColour(int band) const
 {
@@ -138,15 +108,20 @@ QColor TestInteraction::stripeColour(int band) const
     return m_window->grab(QRect(centre, QSize(1, 1))).toImage().pixelColor(0, 0);
 }
 
+// The controls shown and the options selected are those of the kind and count.
+void TestInteraction::verifyShown(ComponentKind kind, int count, const QString &where)
+{
+    for (const auto &[name, visible] : expectedVisibility(kind, count))
+        QVERIFY2(shown(name) == visible, qPrintable(where + QLatin1String(": visibility of ") + name));
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(get<OptionButton>(std::array{"Op_R", "Op_C", "Op_G"}[i])->isChecked(), int(kind) == i);
+        QCOMPARE(get<OptionButton>(QStringLiteral("L%1_En").arg(3 + i))->isChecked(), count == 3 + i);
+    }
+}
+
 void TestInteraction::verifyAgainst(const Model &model, const QString &where)
 {
-    for (const auto &[name, visible] : expectedVisibility(model.kind, model.count))
-        QVERIFY2(shown(name) == visible, qPrintable(where + QLatin1String(": visibility of ") + name));
-    QCOMPARE(get<OptionButton>("Op_R")->isChecked(), model.kind == ComponentKind::Resistor);
-    QCOMPARE(get<OptionButton>("Op_C")->isChecked(), model.kind == ComponentKind::Capacitor);
-    QCOMPARE(get<OptionButton>("Op_G")->isChecked(), model.kind == ComponentKind::Inductor);
-    for (int n = 3; n <= 5; ++n)
-        QCOMPARE(get<OptionButton>(QStringLiteral("L%1_En").arg(n))->isChecked(), model.count == n);
+    verifyShown(model.kind, model.count, where);
 
     const Evaluation e = evaluate({model.kind, model.count, model.bands}, NumberText(russian));
     QVERIFY2(text("Result") == e.digits, qPrintable(where));
@@ -212,11 +187,7 @@ void TestInteraction::countsKeepColours()
     QCOMPARE(full, QStringLiteral("99,9 кОм"));
     QCOMPARE(tolerance, QStringLiteral("5% (J)"));
     click("L3_En");
-    QVERIFY(!shown("Line4") && !shown("Line5"));
-    QVERIFY(!shown("Lab_4") && !shown("Lab_5"));
-    for (int j = 0; j < 12; ++j)
-        QVERIFY(!shown(swatchName(4, j)) && !shown(swatchName(5, j)));
-    QVERIFY(shown("L3_10") && shown("L3_11"));
+    verifyShown(ComponentKind::Resistor, 3);
     QCOMPARE(text("Result3"), QStringLiteral("+-20%"));
     click("L5_En");
     QCOMPARE(stripeColour(4), QColor(255, 0, 0));
@@ -246,19 +217,14 @@ void TestInteraction::countOptionRunsTablOnce()
 void TestInteraction::fiveToFourToThree()
 {
     click("L4_En");
-    QVERIFY(!shown("Lab_5") && !shown("Line5"));
-    for (int j = 0; j < 12; ++j) {
-        QVERIFY(shown(swatchName(4, j)));
-        QVERIFY(!shown(swatchName(5, j)));
-    }
-    QVERIFY(shown("L3_10") && shown("L3_11"));
+    verifyShown(ComponentKind::Resistor, 4);
     QCOMPARE(text("Result"), QStringLiteral("99"));
     QCOMPARE(text("Result2"), QStringLiteral("1000000000"));
     QCOMPARE(text("Result3"), QStringLiteral("+80% -20% (Z)"));
     QCOMPARE(text("R_Full"), QStringLiteral("99000 МОм"));
     click("L3_En");
     QCOMPARE(text("Result3"), QStringLiteral("+-20%"));
-    QVERIFY(shown("L5_En"));
+    verifyShown(ComponentKind::Resistor, 3);
 }
 
 void TestInteraction::inductorFromStart()
@@ -266,13 +232,7 @@ void TestInteraction::inductorFromStart()
     const int before = m_window->evaluationCount();
     click("Op_G");
     QCOMPARE(m_window->evaluationCount(), before + 2); // the nested L4_En_Click, then its own
-    QVERIFY(get<OptionButton>("L4_En")->isChecked());
-    QVERIFY(!shown("L5_En"));
-    QVERIFY(!shown("Lab_5") && !shown("Line5"));
-    for (int j = 0; j < 12; ++j) {
-        QVERIFY(!shown(swatchName(5, j)));
-        QCOMPARE(shown(swatchName(4, j)), j >= 10);
-    }
+    verifyShown(ComponentKind::Inductor, 4);
     QCOMPARE(m_window->bandIndex(4), int(Gold));
     QCOMPARE(stripeColour(4), QColor(255, 192, 128));
     QCOMPARE(text("Result"), QStringLiteral("99"));
@@ -280,7 +240,6 @@ void TestInteraction::inductorFromStart()
     QCOMPARE(text("Result3"), QStringLiteral("5% (J)"));
     QCOMPARE(text("R_Full"), QStringLiteral("99000 Гн"));
     QCOMPARE(text("Ed_Izm"), QStringLiteral("мкГн"));
-    QVERIFY(!shown("Result4"));
 }
 
 void TestInteraction::inductorOverridesAnyBand4()
@@ -304,33 +263,24 @@ void TestInteraction::inductorThreeThenResistor()
     click("Op_G");
     click("L3_En");
     QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
-    QVERIFY(!shown("Lab_4") && !shown("Line4"));
+    verifyShown(ComponentKind::Inductor, 3);
     click("Op_R");
-    QVERIFY(get<OptionButton>("L3_En")->isChecked());
-    QVERIFY(!shown("Lab_4") && !shown("Line4"));
-    for (int j = 0; j < 12; ++j)
-        QVERIFY(!shown(swatchName(4, j)));
-    QVERIFY(shown("L5_En"));
+    verifyShown(ComponentKind::Resistor, 3);
     QCOMPARE(text("Result3"), QStringLiteral("+-20%"));
     // Back to four: band 4 kept its gold, all twelve swatches are offered.
     click("L4_En");
     QCOMPARE(m_window->bandIndex(4), int(Gold));
-    for (int j = 0; j < 12; ++j)
-        QVERIFY(shown(swatchName(4, j)));
+    verifyShown(ComponentKind::Resistor, 4);
 }
 
 void TestInteraction::inductorThenCapacitor()
 {
     click("Op_G");
     click("Op_C");
-    QVERIFY(get<OptionButton>("L4_En")->isChecked());
-    for (int j = 0; j < 12; ++j)
-        QVERIFY(shown(swatchName(4, j)));
+    verifyShown(ComponentKind::Capacitor, 4);
     QCOMPARE(m_window->bandIndex(4), int(Gold));
-    QVERIFY(shown("Result4") && shown("Result4_Txt"));
     QCOMPARE(text("Result4"), QStringLiteral("50v"));
     QCOMPARE(text("Ed_Izm"), QStringLiteral("пФ"));
-    QVERIFY(shown("L5_En"));
     click("L3_En");
     QCOMPARE(text("Result4"), QStringLiteral("500v"));
 }
@@ -339,11 +289,10 @@ void TestInteraction::resistorCapacitorAndBack()
 {
     click("L5_3");
     click("Op_C");
-    QVERIFY(shown("Result4"));
+    verifyShown(ComponentKind::Capacitor, 5);
     QCOMPARE(text("Result4"), QStringLiteral("30v"));
     QCOMPARE(text("R_Full"), QStringLiteral("99000 мкФ"));
     click("Op_R");
-    QVERIFY(!shown("Result4") && !shown("Result4_Txt"));
     QCOMPARE(text("Result4"), QStringLiteral("30v")); // kept, hidden
     QCOMPARE(text("R_Full"), QStringLiteral("999000 МОм"));
     Model model;
@@ -375,12 +324,10 @@ void TestInteraction::inductorOffersNoFiveBands()
     click("Op_G");
     // L5_En is hidden: a click where it stands reaches the frame only.
     click("L5_En");
-    QVERIFY(get<OptionButton>("L4_En")->isChecked());
+    verifyShown(ComponentKind::Inductor, 4);
     click("L3_En");
     click("L4_En");
-    QVERIFY(shown("Line4") && shown("Lab_4"));
-    for (int j = 0; j < 12; ++j)
-        QCOMPARE(shown(swatchName(4, j)), j >= 10);
+    verifyShown(ComponentKind::Inductor, 4);
     QCOMPARE(m_window->bandIndex(4), int(Gold));
 }
 
@@ -389,20 +336,17 @@ void TestInteraction::arrowKeysRunTheHandlers()
     auto *opR = get<OptionButton>("Op_R");
     opR->setFocus();
     QTest::keyClick(opR, Qt::Key_Down);
-    QVERIFY(get<OptionButton>("Op_C")->isChecked());
-    QVERIFY(shown("Result4"));
+    verifyShown(ComponentKind::Capacitor, 5);
     QTest::keyClick(get("Op_C"), Qt::Key_Down);
-    QVERIFY(get<OptionButton>("Op_G")->isChecked());
+    verifyShown(ComponentKind::Inductor, 4);
     QCOMPARE(m_window->bandIndex(4), int(Gold));
-    QVERIFY(!shown("L5_En"));
     // In the count group, the hidden five is not reached by the keys.
     auto *l4 = get<OptionButton>("L4_En");
     l4->setFocus();
     QTest::keyClick(l4, Qt::Key_Right);
     QVERIFY(!get<OptionButton>("L5_En")->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QVERIFY(get<OptionButton>("L3_En")->isChecked());
-    QVERIFY(!shown("Line4"));
+    verifyShown(ComponentKind::Inductor, 3);
     QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
 }
 
@@ -410,8 +354,8 @@ void TestInteraction::arrowKeysRunTheHandlers()
 // clicked before; an inductor's band count can be changed by keys alone.
 void TestInteraction::keyboardOnly()
 {
-    QApplication::setActiveWindow(m_window);
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     // The stops that Tab visits from Exit round to Exit.
     const auto tabCycle = [] {
         QStringList cycle;
@@ -432,15 +376,13 @@ void TestInteraction::keyboardOnly()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("L4_En"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    QVERIFY(get<OptionButton>("L3_En")->isChecked());
-    QVERIFY(!shown("Line4"));
+    verifyShown(ComponentKind::Inductor, 3);
     QCOMPARE(text("Result3"), QStringLiteral("20% (M)"));
     // And back to a capacitor, whose fifth band returns.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Op_G"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QVERIFY(get<OptionButton>("Op_C")->isChecked());
-    QVERIFY(shown("L5_En"));
+    verifyShown(ComponentKind::Capacitor, 3);
 }
 
 void TestInteraction::inertControls()
@@ -498,7 +440,7 @@ void TestInteraction::accessibleNames()
         QCOMPARE(get(name)->accessibleName(), QString::fromUtf8(text));
     QCOMPARE(get("L3_2")->toolTip(), QStringLiteral("Красный для полосы 3"));
     QCOMPARE(QAccessible::queryAccessibleInterface(get("Frame1"))->role(), QAccessible::Grouping);
-    QCOMPARE(QAccessible::queryAccessibleInterface(m_window)->role(), QAccessible::Window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Window);
 
     const auto press = [this](const char *name) {
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(name));

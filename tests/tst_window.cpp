@@ -18,7 +18,6 @@
 #include <QWindow>
 
 #include <cmath>
-#include <optional>
 
 using namespace zomar;
 using namespace zomar::test;
@@ -57,13 +56,11 @@ QColor pixel(const QImage &image, int xTwips, int yTwips)
 
 } // namespace
 
-class TestWindow : public QObject
+class TestWindow : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void controlsAndKinds();
     void geometry_data();
     void geometry();
@@ -82,27 +79,7 @@ private slots:
     void keyboardFocusIsVisible_data();
     void keyboardFocusIsVisible();
     void closingTheFrameEndsTheEventLoop();
-
-private:
-    template<typename T = QWidget>
-    T *get(QAnyStringView name) const
-    {
-        return m_open->get<T>(name);
-    }
-
-    std::optional<OpenWindow> m_open;
-    Zomar *m_window = nullptr;
 };
-
-void TestWindow::init()
-{
-    m_window = m_open.emplace().window();
-}
-
-void TestWindow::cleanup()
-{
-    m_open.reset();
-}
 
 void TestWindow::controlsAndKinds()
 {
@@ -376,7 +353,7 @@ void TestWindow::captionsFit()
     // Every caption fits its control on one line, at the window's fonts,
     // once shown: the capacitor's voltage caption too.
     get<OptionButton>("Op_C")->setChecked(true);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QTest::qWait(50);
     for (QLabel *label : m_window->findChildren<QLabel *>()) {
         if (label->text().isEmpty())
@@ -504,8 +481,8 @@ void TestWindow::keyboardFocusIsVisible()
 {
     QFETCH(QString, name);
     QFETCH(QString, previous);
-    QApplication::setActiveWindow(m_window);
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     QWidget *w = get(name);
     const auto luminance = [](QColor c) {
         const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
