@@ -109,8 +109,9 @@ started+=($orca)
 for _ in $(seq 100); do grep -qs 'SPEECH OUTPUT' "$work/orca.log" && break; sleep 0.1; done
 start QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 xdotool windowfocus "$wid"
+click Op_C # a capacitor: all six fields
 sleep 2
-for _ in $(seq 8); do
+for _ in $(seq 9); do
     xdotool key --window "$wid" Tab
     sleep 1
 done
@@ -120,11 +121,11 @@ stop
 kill "$orca"
 wait "$orca" || true # its log is whole once it has ended
 spoken=$(sed -n "s/^.* SPEECH OUTPUT: '\([^']*\)'.*/\1/p" "$work/orca.log" | sed 's/ selected\.$//; s/\.$//')
-for text in 999 Ом 1000000000 "999000 МОм" "+80% -20% (Z)"; do
+for text in 99 пФ 1000000000 "99000 мкФ" "+80% -20% (Z)" 90v; do
     grep -qxF -- "$text" <<<"$spoken" || fail "Orca did not say \"$text\"; it said: $spoken"
     grep -qxF -- "${text%?}" <<<"$spoken" && fail "Orca said \"${text%?}\" for \"$text\""
 done
-grep -qF 'Красный, 992000 МОм' <<<"$spoken" || fail "Orca did not say red and the new value; it said: $spoken"
+grep -qF 'Красный, 9900 пФ' <<<"$spoken" || fail "Orca did not say red and the new value; it said: $spoken"
 
 # On Wayland: Weston (its X11 backend, a window on this X server) at output
 # scales 2 and 1 shows the X11 window's pixels. The compositor's maximise, a
