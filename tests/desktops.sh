@@ -48,10 +48,32 @@ settled() {
     done
     [[ -n ${3:-} ]] || return 0
     IFS='x+' read -r w h x y <<<"$(convert "$shot" -fill black +opaque 'rgb(0,64,64)' \
-        -bordercolor black -border 1 -format '%@' info:)" # the border: a teal corner is no background
+        -bordercolor black -border 1 -format '%@' info: 2>/dev/null)" # the border: a teal corner is no background
     [[ $3 == client ]] || { w=${3%x*}; h=${3#*x}; }
-    convert "$shot" -crop "${w}x${h}+$((x - 1))+$((y - 1))" +repage "$shot"
+    convert "$shot" -crop "${w}x${h}+$((x - 1))+$((y - 1))" +repage "$shot" 2>/dev/null
     echo "${w}x$h"
+}
+
+# until SIZE NAME WINDOW: settled's client area, once it is (or, for !SIZE,
+# is no longer) of that size, within ten seconds.
+until_size() {
+    local got
+    for _ in $(seq 25); do
+        got=$(settled "$2" "$3" client)
+        [[ $1 == !* && $got != "${1#!}" || $got == "$1" ]] && return
+        sleep 0.2
+    done
+    fail "$2: the window is $got, not ${1/!/other than }"
+}
+
+# quiet: once Orca's log has stopped growing, that is, it has said all.
+quiet() {
+    local size=-1
+    for _ in $(seq 50); do
+        sleep 0.3
+        [[ $(stat -c %s "$work/orca.log") == "$size" ]] && return
+        size=$(stat -c %s "$work/orca.log")
+    done
 }
 
 # shoot NAME [VAR=VALUE...] [-- ARGS...]: a screenshot of the client area,
@@ -110,13 +132,13 @@ for _ in $(seq 100); do grep -qs 'SPEECH OUTPUT' "$work/orca.log" && break; slee
 start QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 xdotool windowfocus "$wid"
 click Op_C # a capacitor: all six fields
-sleep 2
+quiet
 for _ in $(seq 9); do
     xdotool key --window "$wid" Tab
-    sleep 1
+    quiet
 done
 click L3_2
-sleep 2
+quiet
 stop
 kill "$orca"
 wait "$orca" || true # its log is whole once it has ended
@@ -143,14 +165,12 @@ for scale in 2 1; do
     QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-$scale "$bin" 2>"$work/stderr" &
     pid=$!
     started+=($pid)
-    sleep 2
-    [[ $(settled wayland-scale$scale "$output" client) == $((441 * scale))x$((406 * scale)) ]] \
-        || fail "the Wayland window at scale $scale is not the layout's size"
+    until_size $((441 * scale))x$((406 * scale)) wayland-scale$scale "$output"
     ((scale == 1)) || { same wayland-scale2 plain-scale2; stop; kill "$weston"; }
 done
 same wayland-scale1
 xdotool key super+shift+m
-[[ $(settled wayland-maximised "$output" client) != 441x406 ]] || fail "Weston did not maximise the window"
+until_size !441x406 wayland-maximised "$output"
 convert "$shots/wayland-maximised.png" -crop 441x406+0+0 +repage "$shots/wayland-maximised.png"
 same wayland-maximised
 xdotool key Tab
@@ -158,7 +178,7 @@ xdotool mousemove --window "$output" 300 300 click 1 mousemove 0 0
 sleep 1
 kill -0 "$pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "the program ended when Weston maximised it"; }
 xdotool key super+shift+m
-[[ $(settled wayland-restored "$output" client) == 441x406 ]] || fail "un-maximised, the Wayland window is not the layout's size"
+until_size 441x406 wayland-restored "$output"
 stop
 kill "$weston"
 
