@@ -42,8 +42,6 @@ private slots:
     void unusedBandsHaveNoEffect();
     void locales();
     void digitBandWithoutDigit();
-    void outOfRangeColours_data();
-    void outOfRangeColours();
     void fiveBandInductorReadsAsFour();
     void sweepEveryColourOfEveryConfiguration();
 };
@@ -146,6 +144,16 @@ void TestEngine::results_data()
         "470 мкГн", "мкГн");
     row("L4 brown black green silver", L, 4, {Brown, Black, Green, Silver, White}, "10", "100000", "10% (K)", none,
         "1 Гн", "мкГн");
+    // Colours no table has: "?" for what they stand for.
+    row("negative digit", R, 4, {-1, Red, Red, Gold, 0}, "?2", "100", "5% (J)", none, "?", "Ом");
+    row("huge digit", R, 5, {Red, INT_MAX, Red, Red, Gold}, "2?2", "100", "5% (J)", none, "?", "Ом");
+    row("multiplier 12", R, 4, {Red, Red, 12, Gold, 0}, "22", "?", "5% (J)", none, "?", "Ом");
+    row("multiplier INT_MIN", L, 3, {Red, Red, INT_MIN, 0, 0}, "22", "?", "20% (M)", none, "?", "мкГн");
+    // A tolerance or voltage the table lacks leaves the value computable.
+    row("tolerance 12", R, 4, {Red, Red, Red, 12, 0}, "22", "100", "?", none, "2,2 кОм", "Ом");
+    row("voltage -5", C, 5, {Red, Red, Red, Gold, -5}, "22", "100", "5% (J)", "?", "2200 пФ", "пФ");
+    // Fixed texts do not look at the band at all.
+    row("fixed texts", C, 3, {Red, Red, Red, 99, -99}, "22", "100", "+-20%", "500v", "2200 пФ", "пФ");
 }
 
 void TestEngine::results()
@@ -257,48 +265,6 @@ void TestEngine::digitBandWithoutDigit()
     QCOMPARE(eval(C, 4, {Gold, Red, Red, Gold, Black}).unit, QStringLiteral("пФ"));
     QCOMPARE(eval(L, 3, {Red, Silver, Red, Black, Black}).digits, QStringLiteral("2?"));
     QCOMPARE(eval(L, 3, {Red, Silver, Red, Black, Black}).unit, QStringLiteral("мкГн"));
-}
-
-void TestEngine::outOfRangeColours_data()
-{
-    QTest::addColumn<ComponentKind>("kind");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<Bands>("bands");
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<QString>("multiplier");
-    QTest::addColumn<QString>("tolerance");
-    QTest::addColumn<QString>("voltage");
-    QTest::addColumn<QString>("value");
-
-    const char *none = nullptr;
-    const auto row = [](const char *name, ComponentKind kind, int count, Bands bands, const char *digits,
-                        const char *multiplier, const char *tolerance, const char *voltage, const char *value) {
-        QTest::newRow(name) << kind << count << bands << QString::fromUtf8(digits) << QString::fromUtf8(multiplier)
-                            << QString::fromUtf8(tolerance) << QString::fromUtf8(voltage) << QString::fromUtf8(value);
-    };
-    row("negative digit", R, 4, {-1, Red, Red, Gold, 0}, "?2", "100", "5% (J)", none, "?");
-    row("huge digit", R, 5, {Red, INT_MAX, Red, Red, Gold}, "2?2", "100", "5% (J)", none, "?");
-    row("multiplier 12", R, 4, {Red, Red, 12, Gold, 0}, "22", "?", "5% (J)", none, "?");
-    row("multiplier INT_MIN", L, 3, {Red, Red, INT_MIN, 0, 0}, "22", "?", "20% (M)", none, "?");
-    // A tolerance or voltage the table lacks leaves the value computable.
-    row("tolerance 12", R, 4, {Red, Red, Red, 12, 0}, "22", "100", "?", none, "2,2 кОм");
-    row("voltage -5", C, 5, {Red, Red, Red, Gold, -5}, "22", "100", "5% (J)", "?", "2200 пФ");
-    // Fixed texts do not look at the band at all.
-    row("fixed texts", C, 3, {Red, Red, Red, 99, -99}, "22", "100", "+-20%", "500v", "2200 пФ");
-}
-
-void TestEngine::outOfRangeColours()
-{
-    QFETCH(ComponentKind, kind);
-    QFETCH(int, count);
-    QFETCH(Bands, bands);
-    QFETCH(QString, voltage);
-    const Evaluation e = eval(kind, count, bands);
-    QTEST(e.digits, "digits");
-    QTEST(e.multiplier, "multiplier");
-    QTEST(e.tolerance, "tolerance");
-    QCOMPARE(e.voltage.value_or(QString()), voltage);
-    QTEST(e.value, "value");
 }
 
 void TestEngine::fiveBandInductorReadsAsFour()
