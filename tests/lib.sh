@@ -12,8 +12,8 @@ work=$(mktemp -d)
 # Whatever the programs under test keep goes with the work folder, not into
 # the user's home; a build still finds the project's cache (the Windows Qt).
 build_cache=${XDG_CACHE_HOME:-$HOME/.cache}
-export HOME=$work
-unset XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME
+# (Mesa finds the home through the password file: XDG_CACHE_HOME it reads.)
+export HOME=$work XDG_CACHE_HOME=$work/.cache XDG_CONFIG_HOME=$work/.config XDG_DATA_HOME=$work/.local/share
 started=() # processes to end at exit, the X server first in the list
 at_exit=() # commands to run at exit before they end
 finish() {
