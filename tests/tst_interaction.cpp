@@ -3,7 +3,7 @@
 #include "tests/testkit.h"
 
 #include "platform/announcer.h"
-#include "platform/colorlabel.h"
+#include "platform/colourlabel.h"
 #include "platform/optionbutton.h"
 #include "platform/resultbox.h"
 

@@ -1,5 +1,5 @@
 // The toolkit layer: number text, twips, and the small controls.
-#include "platform/colorlabel.h"
+#include "platform/colourlabel.h"
 #include "platform/numbertext.h"
 #include "platform/optionbutton.h"
 #include "platform/rectshape.h"
@@ -24,7 +24,7 @@ private slots:
     void numberToText();
     void textToNumber();
     void twips();
-    void colorLabelKeepsItsColour();
+    void colourLabelKeepsItsColour();
     void swatchClicks();
     void optionButtonAnywhere();
     void optionGroupKeyboard();
@@ -114,30 +114,30 @@ void TestPlatform::twips()
     QCOMPARE(a.right() + 1, b.left());
 }
 
-void TestPlatform::colorLabelKeepsItsColour()
+void TestPlatform::colourLabelKeepsItsColour()
 {
-    ColorLabel label;
+    ColourLabel label;
     label.resize(17, 17);
-    QCOMPARE(label.backColor(), QColor(Qt::white));
+    QCOMPARE(label.backColour(), QColor(Qt::white));
     for (const QColor &c : {QColor(255, 192, 128), QColor(128, 64, 64), QColor(0, 0, 0)}) {
-        label.setBackColor(c);
-        QCOMPARE(label.backColor(), c);
+        label.setBackColour(c);
+        QCOMPARE(label.backColour(), c);
         QCOMPARE(label.grab().toImage().pixelColor(8, 8), c);
     }
     // What is read from one label and written to another is the same colour.
-    ColorLabel other;
-    other.setBackColor(label.backColor());
-    QCOMPARE(other.backColor(), label.backColor());
+    ColourLabel other;
+    other.setBackColour(label.backColour());
+    QCOMPARE(other.backColour(), label.backColour());
 }
 
 void TestPlatform::swatchClicks()
 {
-    ColorSwatch label(QColor(255, 0, 0));
+    ColourSwatch label(QColor(255, 0, 0));
     label.resize(17, 17);
     label.show();
     QCOMPARE(label.grab().toImage().pixelColor(8, 8), QColor(255, 0, 0));
     QCOMPARE(label.focusPolicy(), Qt::NoFocus);
-    QSignalSpy clicked(&label, &ColorSwatch::clicked);
+    QSignalSpy clicked(&label, &ColourSwatch::clicked);
     QTest::mouseClick(&label, Qt::LeftButton);
     QCOMPARE(clicked.count(), 1);
     QTest::mouseClick(&label, Qt::RightButton);

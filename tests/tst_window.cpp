@@ -2,7 +2,7 @@
 // evaluation, tab order and exit. Numbers are the layout's twips.
 #include "tests/testkit.h"
 
-#include "platform/colorlabel.h"
+#include "platform/colourlabel.h"
 #include "platform/groupframe.h"
 #include "platform/optionbutton.h"
 #include "platform/rectshape.h"
@@ -97,7 +97,7 @@ void TestWindow::controlsAndKinds()
         seen.insert(w->objectName());
         if (qobject_cast<OptionButton *>(w))
             ++options;
-        else if (qobject_cast<QLabel *>(w) || qobject_cast<ColorSwatch *>(w))
+        else if (qobject_cast<QLabel *>(w) || qobject_cast<ColourSwatch *>(w))
             ++labels; // a swatch is a label that can be pressed
         else if (qobject_cast<QLineEdit *>(w))
             ++boxes;
@@ -116,7 +116,7 @@ void TestWindow::controlsAndKinds()
     QCOMPARE(frames, 2);
     QCOMPARE(buttons, 1);
     for (int band = 1; band <= 5; ++band)
-        QVERIFY(qobject_cast<ColorLabel *>(get(QStringLiteral("Line%1").arg(band))));
+        QVERIFY(qobject_cast<ColourLabel *>(get(QStringLiteral("Line%1").arg(band))));
 
     // Option groups are the frames.
     for (const char *name : {"Op_R", "Op_C", "Op_G", "Label23"})
@@ -199,7 +199,7 @@ void TestWindow::paletteGrid()
     for (int band = 1; band <= 5; ++band) {
         for (int j = 0; j < 12; ++j) {
             const QString name = QStringLiteral("L%1_%2").arg(band).arg(j);
-            auto *swatch = m_window->findChild<ColorSwatch *>(name);
+            auto *swatch = m_window->findChild<ColourSwatch *>(name);
             QCOMPARE(swatch != nullptr, band > 2 || j < 10);
             if (!swatch)
                 continue;
@@ -212,7 +212,7 @@ void TestWindow::paletteGrid()
             if (name == QLatin1String("L3_10"))
                 left = 4305;
             QCOMPARE(swatch->geometry(), twipsRect(left, top, 255, 255));
-            QCOMPARE(swatch->backColor(), bandColours[j]);
+            QCOMPARE(swatch->backColour(), bandColours[j]);
         }
     }
     // The colour names stand on the rows.
@@ -269,7 +269,7 @@ void TestWindow::stateAtStart()
     QCOMPARE(m_window->evaluationCount(), 1);
     for (int band = 1; band <= 5; ++band) {
         QCOMPARE(m_window->bandIndex(band), 9);
-        QCOMPARE(get<ColorLabel>(QStringLiteral("Line%1").arg(band))->backColor(), QColor(Qt::white));
+        QCOMPARE(get<ColourLabel>(QStringLiteral("Line%1").arg(band))->backColour(), QColor(Qt::white));
     }
 }
 

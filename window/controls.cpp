@@ -2,7 +2,7 @@
 
 #include "window/layout.h"
 
-#include "platform/colorlabel.h"
+#include "platform/colourlabel.h"
 #include "platform/fonts.h"
 #include "platform/groupframe.h"
 #include "platform/optionbutton.h"
@@ -35,7 +35,7 @@ QString swatchText(int band, int colour)
 
 // Background and text colour of a control. Labels and frames paint the
 // Window role, buttons the Button role, text boxes the Base role.
-void setColors(QWidget *w, QRgb background, QRgb text)
+void setColours(QWidget *w, QRgb background, QRgb text)
 {
     QPalette pal = w->palette();
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
@@ -58,24 +58,24 @@ void applyLook(QWidget *w, Look look)
         w->setFont(plainFont());
         break;
     case Look::Group:
-        setColors(w, teal, qRgb(0, 0, 0));
+        setColours(w, teal, qRgb(0, 0, 0));
         w->setFont(plainFont());
         break;
     case Look::YellowBold:
     case Look::YellowBoldCentred:
-        setColors(w, teal, yellow);
+        setColours(w, teal, yellow);
         w->setFont(boldSansFont());
         break;
     case Look::YellowBoldOnGrey:
-        setColors(w, darkGrey, yellow);
+        setColours(w, darkGrey, yellow);
         w->setFont(boldSansFont());
         break;
     case Look::YellowPlain:
-        setColors(w, teal, yellow);
+        setColours(w, teal, yellow);
         w->setFont(plainFont());
         break;
     case Look::ResultBox:
-        setColors(w, lightGrey, qRgb(0, 0, 0));
+        setColours(w, lightGrey, qRgb(0, 0, 0));
         w->setFont(boldArialFont());
         break;
     }
@@ -136,13 +136,13 @@ QWidget *createControl(const LayoutItem &item, QWidget *container, CaptionFitter
         w = new QLabel(item.caption.toString(), container);
         break;
     case ControlType::Swatch:
-        w = new ColorSwatch(QColor(*item.fill), container);
+        w = new ColourSwatch(QColor(*item.fill), container);
         w->setToolTip(swatchText(item.band, item.colour));
         w->setAccessibleName(swatchText(item.band, item.colour));
         break;
     case ControlType::Stripe: {
-        auto *label = new ColorLabel(container);
-        label->setBackColor(QColor(*item.fill));
+        auto *label = new ColourLabel(container);
+        label->setBackColour(QColor(*item.fill));
         w = label;
         break;
     }
@@ -217,9 +217,9 @@ void Controls::setupUi(QWidget *window)
     const auto record = [this](const LayoutItem &item, QWidget *w) {
         const auto band = static_cast<std::size_t>(item.band - 1);
         if (item.type == ControlType::Swatch)
-            swatches.at(band).at(static_cast<std::size_t>(item.colour)) = static_cast<ColorSwatch *>(w);
+            swatches.at(band).at(static_cast<std::size_t>(item.colour)) = static_cast<ColourSwatch *>(w);
         else if (item.type == ControlType::Stripe)
-            stripes.at(band) = static_cast<ColorLabel *>(w);
+            stripes.at(band) = static_cast<ColourLabel *>(w);
         for (const auto &[name, member] : namedControls) {
             if (item.name == name) {
                 std::visit(
@@ -270,12 +270,12 @@ void Controls::setupUi(QWidget *window)
     }
 }
 
-ColorSwatch *Controls::swatch(int band, int colour) const
+ColourSwatch *Controls::swatch(int band, int colour) const
 {
     return swatches.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour));
 }
 
-ColorLabel *Controls::stripe(int band) const
+ColourLabel *Controls::stripe(int band) const
 {
     return stripes.at(static_cast<std::size_t>(band - 1));
 }

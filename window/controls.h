@@ -14,8 +14,8 @@ class QWidget;
 
 namespace zomar {
 
-class ColorLabel;
-class ColorSwatch;
+class ColourLabel;
+class ColourSwatch;
 class OptionButton;
 class ResultBox;
 
@@ -41,15 +41,15 @@ struct Controls
     OptionButton *L4_En = nullptr;
     OptionButton *L5_En = nullptr;
     QPushButton *Exit_Btn = nullptr;
-    std::array<std::array<ColorSwatch *, colourCount>, maxBands> swatches{}; // by band - 1, colour
-    std::array<ColorLabel *, maxBands> stripes{};                            // Line1..Line5
+    std::array<std::array<ColourSwatch *, colourCount>, maxBands> swatches{}; // by band - 1, colour
+    std::array<ColourLabel *, maxBands> stripes{};                            // Line1..Line5
 
     // Makes the layout on the window. A control named above that the
     // layout lacks stops the program.
     void setupUi(QWidget *window);
 
-    ColorSwatch *swatch(int band, int colour) const;
-    ColorLabel *stripe(int band) const;
+    ColourSwatch *swatch(int band, int colour) const;
+    ColourLabel *stripe(int band) const;
 };
 
 // A colour's name as it is read out ("Коричневый", where the palette's

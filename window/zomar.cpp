@@ -5,7 +5,7 @@
 #include "platform/accessibility.h"
 #include "platform/announcer.h"
 #include "platform/appearance.h"
-#include "platform/colorlabel.h"
+#include "platform/colourlabel.h"
 #include "platform/fonts.h"
 #include "platform/optionbutton.h"
 #include "platform/resultbox.h"
@@ -63,8 +63,8 @@ void Zomar::connectHandlers()
         for (int colour = 0; colour < paletteColourCount(band); ++colour) {
             // A press through accessibility comes a moment later: by then the
             // swatch may be hidden, and a hidden swatch is no choice.
-            ColorSwatch *s = ui.swatch(band, colour);
-            connect(s, &ColorSwatch::clicked, this, [this, s, band, colour] {
+            ColourSwatch *s = ui.swatch(band, colour);
+            connect(s, &ColourSwatch::clicked, this, [this, s, band, colour] {
                 if (s->isVisibleTo(this))
                     Palette_Click(band, colour);
             });
@@ -124,8 +124,8 @@ void Zomar::Tabl()
 // it and names it to a screen reader, and the band's index holds it.
 void Zomar::paintBand(int band, int colour)
 {
-    ColorLabel *line = ui.stripe(band);
-    line->setBackColor(ui.swatch(band, colour)->backColor());
+    ColourLabel *line = ui.stripe(band);
+    line->setBackColour(ui.swatch(band, colour)->backColour());
     line->setToolTip(stripeText(band, colour));
     line->setAccessibleName(stripeText(band, colour));
     BandIndex.at(static_cast<std::size_t>(band - 1)) = colour;

@@ -1,4 +1,4 @@
-#include "platform/colorlabel.h"
+#include "platform/colourlabel.h"
 
 #include <QPainter>
 
@@ -10,36 +10,36 @@ void paintColourArea(QPainter &painter, const QRect &rect, const QColor &colour)
     painter.fillRect(rect.adjusted(1, 1, -1, -1), colour);
 }
 
-ColorLabel::ColorLabel(QWidget *parent) : QLabel(parent)
+ColourLabel::ColourLabel(QWidget *parent) : QLabel(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ColorLabel::setBackColor(const QColor &color)
+void ColourLabel::setBackColour(const QColor &colour)
 {
-    if (color == m_backColor)
+    if (colour == m_backColour)
         return;
-    m_backColor = color;
+    m_backColour = colour;
     update();
 }
 
-void ColorLabel::paintEvent(QPaintEvent *)
+void ColourLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintColourArea(painter, rect(), m_backColor);
+    paintColourArea(painter, rect(), m_backColour);
 }
 
-ColorSwatch::ColorSwatch(const QColor &color, QWidget *parent) : QAbstractButton(parent), m_backColor(color)
+ColourSwatch::ColourSwatch(const QColor &colour, QWidget *parent) : QAbstractButton(parent), m_backColour(colour)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void ColorSwatch::paintEvent(QPaintEvent *)
+void ColourSwatch::paintEvent(QPaintEvent *)
 {
     // The same while pressed: a swatch is a colour, not a raised button.
     QPainter painter(this);
-    paintColourArea(painter, rect(), m_backColor);
+    paintColourArea(painter, rect(), m_backColour);
 }
 
 } // namespace zomar
