@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <variant>
+using namespace Qt::StringLiterals;
 
 namespace zomar {
 
@@ -151,7 +151,6 @@ QWidget *createControl(const LayoutItem &item, QWidget *container, CaptionFitter
         break;
     case ControlType::OptionButton: {
         auto *button = new OptionButton(item.caption.toString(), container);
-        button->setChecked(item.selected);
         w = button;
         break;
     }
@@ -185,22 +184,29 @@ QWidget *createControl(const LayoutItem &item, QWidget *container, CaptionFitter
         w->installEventFilter(fitter);
     if (!item.accessibleName.isEmpty())
         w->setAccessibleName(item.accessibleName.toString());
-    if (item.hidden)
-        w->setVisible(false);
     return w;
 }
 
-// The named controls, each with its member.
-using Member =
-    std::variant<ResultBox * Controls::*, QLabel * Controls::*, OptionButton * Controls::*, QPushButton * Controls::*>;
-#define ZOMAR_CONTROL(name) std::pair<const char *, Member>(#name, &Controls::name)
-const std::pair<const char *, Member> namedControls[] = {
-    ZOMAR_CONTROL(Result),      ZOMAR_CONTROL(Result2), ZOMAR_CONTROL(Result3), ZOMAR_CONTROL(Result4),
-    ZOMAR_CONTROL(R_Full),      ZOMAR_CONTROL(Ed_Izm),  ZOMAR_CONTROL(Lab_4),   ZOMAR_CONTROL(Lab_5),
-    ZOMAR_CONTROL(Result4_Txt), ZOMAR_CONTROL(Op_R),    ZOMAR_CONTROL(Op_C),    ZOMAR_CONTROL(Op_G),
-    ZOMAR_CONTROL(L3_En),       ZOMAR_CONTROL(L4_En),   ZOMAR_CONTROL(L5_En),   ZOMAR_CONTROL(Exit_Btn),
+// The controls as they are made, by name.
+class MadeControls
+{
+public:
+    void add(QWidget *w) { m_byName.insert(w->objectName(), w); }
+
+    // The control of that name and kind; the program stops when the layout
+    // has none.
+    template<typename T>
+    T *get(const QString &name) const
+    {
+        T *control = qobject_cast<T *>(m_byName.value(name));
+        if (!control)
+            qFatal("The layout has no control %s of the kind the window needs", qUtf8Printable(name));
+        return control;
+    }
+
+private:
+    QHash<QString, QWidget *> m_byName;
 };
-#undef ZOMAR_CONTROL
 
 } // namespace
 
@@ -213,41 +219,23 @@ void Controls::setupUi(QWidget *window)
 {
     const std::vector<LayoutItem> &items = layoutControls();
     auto *fitter = new CaptionFitter(window);
-    QHash<QLatin1String, QWidget *> frames;
-    const auto record = [this](const LayoutItem &item, QWidget *w) {
-        const auto band = static_cast<std::size_t>(item.band - 1);
-        if (item.type == ControlType::Swatch)
-            swatches.at(band).at(static_cast<std::size_t>(item.colour)) = static_cast<ColourSwatch *>(w);
-        else if (item.type == ControlType::Stripe)
-            stripes.at(band) = static_cast<ColourLabel *>(w);
-        for (const auto &[name, member] : namedControls) {
-            if (item.name == name) {
-                std::visit(
-                    [this, w](auto field) {
-                        this->*field = qobject_cast<std::remove_reference_t<decltype(this->*field)>>(w);
-                    },
-                    member);
-            }
-        }
-    };
+    MadeControls made;
 
     // Frames first, so their controls have a container; then the rest from
     // back to front, so each control is stacked over those behind it.
     for (const LayoutItem &item : items) {
         if (item.type == ControlType::Frame)
-            frames.insert(QLatin1String(item.name.c_str()), createControl(item, window, fitter));
+            made.add(createControl(item, window, fitter));
     }
     std::vector<QWidget *> windowed;
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
         QWidget *w = nullptr;
         if (it->type == ControlType::Frame) {
-            w = frames.value(QLatin1String(it->name.c_str()));
+            w = made.get<QFrame>(QString::fromStdString(it->name));
         } else {
-            QWidget *container = it->container ? frames.value(QLatin1String(it->container)) : window;
-            if (!container)
-                qFatal("The layout has no frame %s for %s", it->container, it->name.c_str());
+            QWidget *container = it->container ? made.get<QFrame>(QLatin1StringView(it->container)) : window;
             w = createControl(*it, container, fitter);
-            record(*it, w);
+            made.add(w);
         }
         if (isWindowed(it->type))
             windowed.push_back(w);
@@ -256,28 +244,71 @@ void Controls::setupUi(QWidget *window)
     for (QWidget *w : windowed)
         w->raise();
 
-    for (const auto &[name, member] : namedControls) {
-        if (std::visit([this](auto field) { return !(this->*field); }, member))
-            qFatal("The layout has no control %s of the kind the window needs", name);
-    }
+    Result = made.get<ResultBox>(u"Result"_s);
+    Result2 = made.get<ResultBox>(u"Result2"_s);
+    Result3 = made.get<ResultBox>(u"Result3"_s);
+    Result4 = made.get<ResultBox>(u"Result4"_s);
+    R_Full = made.get<ResultBox>(u"R_Full"_s);
+    Ed_Izm = made.get<ResultBox>(u"Ed_Izm"_s);
+    Result4_Txt = made.get<QLabel>(u"Result4_Txt"_s);
+    Lab_4 = made.get<QLabel>(u"Lab_4"_s);
+    Lab_5 = made.get<QLabel>(u"Lab_5"_s);
+    Op_R = made.get<OptionButton>(u"Op_R"_s);
+    Op_C = made.get<OptionButton>(u"Op_C"_s);
+    Op_G = made.get<OptionButton>(u"Op_G"_s);
+    L3_En = made.get<OptionButton>(u"L3_En"_s);
+    L4_En = made.get<OptionButton>(u"L4_En"_s);
+    L5_En = made.get<OptionButton>(u"L5_En"_s);
+    Exit_Btn = made.get<QPushButton>(u"Exit_Btn"_s);
     for (int band = 1; band <= maxBands; ++band) {
-        if (!stripe(band))
-            qFatal("The layout has no stripe Line%d", band);
-        for (int colour = 0; colour < paletteColourCount(band); ++colour) {
-            if (!swatch(band, colour))
-                qFatal("The layout has no swatch L%d_%d", band, colour);
-        }
+        const auto b = static_cast<std::size_t>(band - 1);
+        stripes[b] = made.get<ColourLabel>(u"Line%1"_s.arg(band));
+        for (int colour = 0; colour < paletteColourCount(band); ++colour)
+            swatches[b][static_cast<std::size_t>(colour)] = made.get<ColourSwatch>(u"L%1_%2"_s.arg(band).arg(colour));
     }
+}
+
+void Controls::offer(ComponentKind kind, int bandCount)
+{
+    const bool inductor = kind == ComponentKind::Inductor;
+    Op_R->setChecked(kind == ComponentKind::Resistor);
+    Op_C->setChecked(kind == ComponentKind::Capacitor);
+    Op_G->setChecked(inductor);
+    L3_En->setChecked(bandCount == 3);
+    L4_En->setChecked(bandCount == 4);
+    L5_En->setChecked(bandCount == 5);
+
+    // Gold and silver are no digit: band 3 offers them unless it is one.
+    for (int colour : {Gold, Silver})
+        swatch(3, colour)->setVisible(bandCount != 5);
+    // Band 4 exists from four bands on; an inductor's is gold or silver.
+    Lab_4->setVisible(bandCount >= 4);
+    stripe(4)->setVisible(bandCount >= 4);
+    for (int colour = 0; colour < colourCount; ++colour)
+        swatch(4, colour)->setVisible(bandCount >= 4 && (colour >= Gold || !inductor));
+    // Band 5 exists with five bands only, which an inductor never has.
+    Lab_5->setVisible(bandCount == 5);
+    stripe(5)->setVisible(bandCount == 5);
+    for (int colour = 0; colour < colourCount; ++colour)
+        swatch(5, colour)->setVisible(bandCount == 5);
+    L5_En->setVisible(!inductor);
+    // Only a capacitor has a rated voltage.
+    Result4->setVisible(kind == ComponentKind::Capacitor);
+    Result4_Txt->setVisible(kind == ComponentKind::Capacitor);
 }
 
 ColourSwatch *Controls::swatch(int band, int colour) const
 {
-    return swatches.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour));
+    if (band < 1 || band > maxBands || colour < 0 || colour >= paletteColourCount(band))
+        qFatal("No swatch L%d_%d", band, colour);
+    return swatches[static_cast<std::size_t>(band - 1)][static_cast<std::size_t>(colour)];
 }
 
 ColourLabel *Controls::stripe(int band) const
 {
-    return stripes.at(static_cast<std::size_t>(band - 1));
+    if (band < 1 || band > maxBands)
+        qFatal("No stripe Line%d", band);
+    return stripes[static_cast<std::size_t>(band - 1)];
 }
 
 } // namespace zomar

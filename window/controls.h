@@ -41,17 +41,22 @@ struct Controls
     OptionButton *L4_En = nullptr;
     OptionButton *L5_En = nullptr;
     QPushButton *Exit_Btn = nullptr;
-    std::array<std::array<ColourSwatch *, colourCount>, maxBands> swatches{}; // by band - 1, colour
-    std::array<ColourLabel *, maxBands> stripes{};                            // Line1..Line5
 
-    // Makes the layout on the window. A control named above that the
-    // layout lacks stops the program.
+    // Makes the layout on the window. A control named above, a swatch or a
+    // stripe that the layout lacks stops the program.
     void setupUi(QWidget *window);
 
-    ColourSwatch *swatch(int band, int colour) const;
-    ColourLabel *stripe(int band) const;
-};
+    // Shows what the window offers for a kind and band count, hides the
+    // rest, and selects their options: the one rule of what is shown.
+    void offer(ComponentKind kind, int bandCount);
 
+    ColourSwatch *swatch(int band, int colour) const; // L<band>_<colour>
+    ColourLabel *stripe(int band) const;              // Line<band>
+
+private:
+    std::array<std::array<ColourSwatch *, colourCount>, maxBands> swatches{};
+    std::array<ColourLabel *, maxBands> stripes{};
+};
 // A colour's name as it is read out ("Коричневый", where the palette's
 // caption is "Коричнев.").
 QStringView colourName(int colour);

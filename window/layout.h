@@ -48,10 +48,8 @@ struct LayoutItem
     int width = 0;
     int height = 0;
     Look look = Look::YellowBold;
-    std::optional<QRgb> fill; // swatches, stripes and rectangles
-    QRgb outline = 0;         // rectangles
-    bool hidden = false;
-    bool selected = false;      // option buttons
+    std::optional<QRgb> fill;   // swatches, stripes and rectangles
+    QRgb outline = 0;           // rectangles
     int band = 0;               // swatches and stripes: 1..5
     int colour = -1;            // swatches: the colour index
     QStringView accessibleName; // result fields and groups: what a screen reader calls them

@@ -48,6 +48,7 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
     }
 
     ui.setupUi(this);
+    ui.offer(m_selection.kind, m_selection.bandCount);
     QWidget *tabOrder[] = {ui.Op_R,   ui.Op_C,    ui.Op_G,   ui.L3_En,   ui.L4_En,   ui.L5_En,   ui.Result,
                            ui.Ed_Izm, ui.Result2, ui.R_Full, ui.Result3, ui.Result4, ui.Exit_Btn};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
@@ -88,7 +89,6 @@ void Zomar::connectHandlers()
 
 void Zomar::Form_Load()
 {
-    BandIndex.fill(White);
     for (int band = 1; band <= maxBands; ++band)
         paintBand(band, White);
     Tabl();
@@ -97,20 +97,13 @@ void Zomar::Form_Load()
 void Zomar::Tabl()
 {
     ++m_evaluations;
-    Selection selection;
-    selection.kind = ui.Op_R->isChecked() ? ComponentKind::Resistor
-        : ui.Op_G->isChecked()            ? ComponentKind::Inductor
-                                          : ComponentKind::Capacitor;
-    selection.bandCount = ui.L3_En->isChecked() ? 3 : ui.L4_En->isChecked() ? 4 : 5;
-    selection.bands = BandIndex;
-
     // A field is written only when its text changes: a write tells a screen
     // reader of a change, and ends the user's selection in the field.
     const auto write = [](ResultBox *field, const QString &text) {
         if (field->text() != text)
             field->setText(text);
     };
-    const Evaluation result = evaluate(selection, m_numbers);
+    const Evaluation result = evaluate(m_selection, m_numbers);
     write(ui.Result, result.digits);
     write(ui.Result2, result.multiplier);
     write(ui.Result3, result.tolerance);
@@ -128,7 +121,7 @@ void Zomar::paintBand(int band, int colour)
     line->setBackColour(ui.swatch(band, colour)->backColour());
     line->setToolTip(stripeText(band, colour));
     line->setAccessibleName(stripeText(band, colour));
-    BandIndex.at(static_cast<std::size_t>(band - 1)) = colour;
+    m_selection.bands.at(static_cast<std::size_t>(band - 1)) = colour;
 }
 
 void Zomar::Palette_Click(int band, int colour)
@@ -139,85 +132,56 @@ void Zomar::Palette_Click(int band, int colour)
     m_announcer->announce(QStringLiteral("%1, %2").arg(colourName(colour), ui.R_Full->text()));
 }
 
-void Zomar::setSwatchesVisible(int band, int from, int to, bool visible)
+// A band count or a kind chosen: the window offers what they allow, and
+// shows their results. Every band keeps its colour.
+void Zomar::chooseBandCount(int count)
 {
-    for (int colour = from; colour <= to; ++colour)
-        ui.swatch(band, colour)->setVisible(visible);
+    m_selection.bandCount = count;
+    ui.offer(m_selection.kind, count);
+    Tabl();
+}
+
+void Zomar::chooseKind(ComponentKind kind)
+{
+    m_selection.kind = kind;
+    ui.offer(kind, m_selection.bandCount);
+    Tabl();
 }
 
 void Zomar::L3_En_Click()
 {
-    setSwatchesVisible(3, Gold, Silver, true);
-    ui.Lab_5->hide();
-    ui.Lab_4->hide();
-    ui.stripe(5)->hide();
-    setSwatchesVisible(5, Black, Silver, false);
-    ui.stripe(4)->hide();
-    setSwatchesVisible(4, Black, Silver, false);
-    Tabl();
+    chooseBandCount(3);
 }
 
 void Zomar::L4_En_Click()
 {
-    setSwatchesVisible(3, Gold, Silver, true);
-    ui.Lab_5->hide();
-    ui.Lab_4->show();
-    if (!ui.Op_G->isChecked()) {
-        ui.stripe(5)->hide();
-        setSwatchesVisible(5, Black, Silver, false);
-        ui.stripe(4)->show();
-        setSwatchesVisible(4, Black, White, true);
-    } else {
-        // An inductor's fourth band is gold or silver; band 5 is already hidden.
-        ui.stripe(4)->show();
-        setSwatchesVisible(4, Black, White, false);
-    }
-    setSwatchesVisible(4, Gold, Silver, true);
-    Tabl();
+    chooseBandCount(4);
 }
 
 void Zomar::L5_En_Click()
 {
-    setSwatchesVisible(3, Gold, Silver, false);
-    ui.Lab_5->show();
-    ui.Lab_4->show();
-    ui.stripe(5)->show();
-    setSwatchesVisible(5, Black, Silver, true);
-    ui.stripe(4)->show();
-    setSwatchesVisible(4, Black, Silver, true);
-    Tabl();
-}
-
-void Zomar::Op_RC_Click(bool capacitor)
-{
-    ui.Result4->setVisible(capacitor);
-    ui.Result4_Txt->setVisible(capacitor);
-    if (!ui.L3_En->isChecked())
-        setSwatchesVisible(4, Black, Silver, true);
-    ui.L5_En->show();
-    Tabl();
+    chooseBandCount(5);
 }
 
 void Zomar::Op_R_Click()
 {
-    Op_RC_Click(false);
+    chooseKind(ComponentKind::Resistor);
 }
 
 void Zomar::Op_C_Click()
 {
-    Op_RC_Click(true);
+    chooseKind(ComponentKind::Capacitor);
 }
 
+// An inductor is chosen with four bands, its fourth gold or silver: band 4
+// becomes gold as a click on its gold swatch makes it.
 void Zomar::Op_G_Click()
 {
-    ui.Result4->hide();
-    ui.Result4_Txt->hide();
-    ui.L4_En->setChecked(true); // runs L4_En_Click when four bands were not selected
-    ui.Lab_4->show();
-    ui.stripe(5)->hide();
-    setSwatchesVisible(5, Black, Silver, false);
-    ui.L5_En->hide();
-    setSwatchesVisible(4, Black, White, false);
+    m_selection.kind = ComponentKind::Inductor;
+    if (m_selection.bandCount == 4)
+        ui.offer(m_selection.kind, 4);
+    else
+        ui.L4_En->setChecked(true); // runs L4_En_Click, which offers the inductor's four bands
     paintBand(4, Gold);
     Tabl();
 }

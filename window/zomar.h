@@ -22,7 +22,7 @@ public:
     explicit Zomar(NumberText numbers = NumberText(), QWidget *parent = nullptr);
 
     // The selected colour index of band 1..5.
-    int bandIndex(int band) const { return BandIndex.at(static_cast<std::size_t>(band - 1)); }
+    int bandIndex(int band) const { return m_selection.bands.at(static_cast<std::size_t>(band - 1)); }
 
     // The number of evaluations so far.
     int evaluationCount() const { return m_evaluations; }
@@ -44,11 +44,14 @@ public:
 private:
     void connectHandlers();
     void paintBand(int band, int colour);
-    void setSwatchesVisible(int band, int from, int to, bool visible);
-    void Op_RC_Click(bool capacitor);
+    void chooseBandCount(int count);
+    void chooseKind(ComponentKind kind);
 
     NumberText m_numbers;
-    std::array<int, maxBands> BandIndex{};
+    // The window's state: the kind, the band count, and the colour index of
+    // each band (BandIndex1..5). The handlers change it; what is shown and
+    // what is evaluated follow from it.
+    Selection m_selection;
     int m_evaluations = 0;
     Controls ui;
     Announcer *m_announcer = nullptr;
