@@ -1,16 +1,24 @@
 #include "platform/accessibility.h"
 
+#include "platform/announcer.h"
+#include "platform/groupframe.h"
+#include "platform/resultbox.h"
+
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QWidget>
+
+#include <functional>
 
 namespace zomar {
 
 namespace {
 
-QHash<QString, AccessibleMaker> &makers()
+using Maker = std::function<QAccessibleInterface *(QWidget *)>;
+
+QHash<QString, Maker> &makers()
 {
-    static QHash<QString, AccessibleMaker> byClass;
+    static QHash<QString, Maker> byClass;
     return byClass;
 }
 
@@ -22,21 +30,26 @@ QAccessibleInterface *ourInterface(const QString &className, QObject *object)
     return (*make)(static_cast<QWidget *>(object));
 }
 
+void setRole(const char *className, QAccessible::Role role)
+{
+    makers().insert(QString::fromLatin1(className), [role](QWidget *w) { return new QAccessibleWidget(w, role); });
+}
+
 } // namespace
 
-void setAccessibleInterface(const char *className, AccessibleMaker make)
+void installAccessibility(std::initializer_list<std::pair<const char *, QAccessible::Role>> roles)
 {
+    makers().insert(QString::fromLatin1(ResultBox::staticMetaObject.className()),
+                    [](QWidget *w) { return accessibleResultBox(static_cast<ResultBox *>(w)); });
+    setRole(GroupFrame::staticMetaObject.className(), QAccessible::Grouping);
+    setRole(Announcer::staticMetaObject.className(), QAccessible::Notification);
+    for (const auto &[className, role] : roles)
+        setRole(className, role);
     static const bool installed = [] {
         QAccessible::installFactory(ourInterface);
         return true;
     }();
     Q_UNUSED(installed);
-    makers().insert(QString::fromLatin1(className), std::move(make));
-}
-
-void setAccessibleRole(const char *className, QAccessible::Role role)
-{
-    setAccessibleInterface(className, [role](QWidget *w) { return new QAccessibleWidget(w, role); });
 }
 
 } // namespace zomar

@@ -2,18 +2,16 @@
 
 #include <QAccessible>
 
-#include <functional>
-
-class QWidget;
+#include <initializer_list>
+#include <utility>
 
 namespace zomar {
 
-// What assistive technologies are told about a class of the program's own
-// widgets (by its class name, as QMetaObject spells it): an interface of
-// its own, or simply a role. Qt describes a widget it does not know as a
-// bare filler; a group frame, a window or a notification is more.
-using AccessibleMaker = std::function<QAccessibleInterface *(QWidget *)>;
-void setAccessibleInterface(const char *className, AccessibleMaker make);
-void setAccessibleRole(const char *className, QAccessible::Role role);
+// Tells screen readers what the program's own widgets are, once at
+// start-up, before any of them exists: the result field's interface of its
+// own, the option group frame as a group, the announcer as a notification,
+// and each class of \a roles (its class name as QMetaObject spells it) as
+// its role. Qt describes a widget it does not know as a bare filler.
+void installAccessibility(std::initializer_list<std::pair<const char *, QAccessible::Role>> roles = {});
 
 } // namespace zomar

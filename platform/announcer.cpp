@@ -1,12 +1,9 @@
 #include "platform/announcer.h"
 
-#include "platform/accessibility.h"
-
 namespace zomar {
 
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
-    setAccessibleRole(staticMetaObject.className(), QAccessible::Notification);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);

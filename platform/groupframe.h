@@ -10,7 +10,7 @@ class GroupFrame : public QFrame
 {
     Q_OBJECT
 public:
-    explicit GroupFrame(QWidget *parent = nullptr);
+    using QFrame::QFrame;
 };
 
 } // namespace zomar

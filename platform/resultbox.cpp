@@ -1,6 +1,5 @@
 #include "platform/resultbox.h"
 
-#include "platform/accessibility.h"
 #include "platform/fonts.h"
 
 #include <QAccessibleWidget>
@@ -95,10 +94,13 @@ private:
 
 } // namespace
 
+QAccessibleInterface *accessibleResultBox(ResultBox *box)
+{
+    return new ResultBoxAccessible(box);
+}
+
 ResultBox::ResultBox(QWidget *parent) : QLineEdit(parent)
 {
-    setAccessibleInterface(staticMetaObject.className(),
-                           [](QWidget *w) { return new ResultBoxAccessible(static_cast<ResultBox *>(w)); });
     setReadOnly(true);
     connect(this, &QLineEdit::textChanged, this, &ResultBox::fitText);
 }

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+class QAccessibleInterface;
+
 namespace zomar {
 
 // A read-only text box for a result: its text can be selected and copied,
@@ -30,5 +32,9 @@ private:
 
     bool m_fitting = false;
 };
+
+// What a screen reader is given for a result field: the whole text as one
+// run, where each character is, and that it is read-only.
+QAccessibleInterface *accessibleResultBox(ResultBox *box);
 
 } // namespace zomar

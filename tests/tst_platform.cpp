@@ -1,4 +1,5 @@
 // The toolkit layer: number text, twips, and the small controls.
+#include "platform/accessibility.h"
 #include "platform/colourlabel.h"
 #include "platform/numbertext.h"
 #include "platform/optionbutton.h"
@@ -20,6 +21,7 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installAccessibility(); }
     void numberToText_data();
     void numberToText();
     void textToNumber();

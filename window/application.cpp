@@ -1,5 +1,8 @@
 #include "window/application.h"
 
+#include "window/zomar.h"
+
+#include "platform/accessibility.h"
 #include "platform/appearance.h"
 #include "platform/fonts.h"
 
@@ -32,6 +35,9 @@ void prepareApplication(QApplication &app)
             break;
         }
     }
+    // What screen readers are told of the program's own widgets; the window
+    // is a window to them, not a bare filler.
+    installAccessibility({{Zomar::staticMetaObject.className(), QAccessible::Window}});
     // The window's own face before any control exists, so that none loads
     // the desktop's default font first.
     QApplication::setFont(plainFont());

@@ -2,7 +2,6 @@
 
 #include "window/layout.h"
 
-#include "platform/accessibility.h"
 #include "platform/announcer.h"
 #include "platform/appearance.h"
 #include "platform/colourlabel.h"
@@ -21,7 +20,6 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
 {
     setObjectName(QStringLiteral("Zomar"));
     setWindowTitle(windowCaption.toString());
-    setAccessibleRole(staticMetaObject.className(), QAccessible::Window); // not a bare filler
 
     // The layout's size: a title, the system menu, minimise and close; no
     // maximise. Still a normal top-level window with its taskbar entry.
