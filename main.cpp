@@ -1,5 +1,5 @@
-#include "window/application.h"
-#include "window/zomar.h"
+#include "application.h"
+#include "zomar.h"
 
 #include <QApplication>
 

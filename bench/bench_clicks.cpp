@@ -1,8 +1,8 @@
 // Click latency, offscreen: a swatch click through to the new result texts,
 // and a band-count change with its shows and hides; each also with the
 // repaint of the whole window.
-#include "window/application.h"
-#include "window/zomar.h"
+#include "application.h"
+#include "zomar.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,5 +1,5 @@
 // One evaluation of the colour code, as every click runs it.
-#include "engine/evaluator.h"
+#include "evaluator.h"
 
 #include <benchmark/benchmark.h>
 

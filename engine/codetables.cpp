@@ -1,4 +1,4 @@
-#include "engine/codetables.h"
+#include "codetables.h"
 
 namespace zomar {
 

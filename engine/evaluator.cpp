@@ -1,4 +1,4 @@
-#include "engine/evaluator.h"
+#include "evaluator.h"
 
 namespace zomar {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/codetables.h"
-#include "platform/numbertext.h"
+#include "codetables.h"
+#include "numbertext.h"
 
 #include <QString>
 

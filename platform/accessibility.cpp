@@ -1,8 +1,8 @@
-#include "platform/accessibility.h"
+#include "accessibility.h"
 
-#include "platform/announcer.h"
-#include "platform/groupframe.h"
-#include "platform/resultbox.h"
+#include "announcer.h"
+#include "groupframe.h"
+#include "resultbox.h"
 
 #include <QAccessibleWidget>
 #include <QHash>

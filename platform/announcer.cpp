@@ -1,4 +1,4 @@
-#include "platform/announcer.h"
+#include "announcer.h"
 
 namespace zomar {
 

@@ -1,6 +1,6 @@
-#include "platform/appearance.h"
+#include "appearance.h"
 
-#include "platform/fonts.h"
+#include "fonts.h"
 
 #include <QPainter>
 #include <QStyleOption>

@@ -1,4 +1,4 @@
-#include "platform/colourlabel.h"
+#include "colourlabel.h"
 
 #include <QPainter>
 

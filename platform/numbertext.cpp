@@ -1,4 +1,4 @@
-#include "platform/numbertext.h"
+#include "numbertext.h"
 
 namespace zomar {
 

@@ -1,4 +1,4 @@
-#include "platform/optionbutton.h"
+#include "optionbutton.h"
 
 #include <QKeyEvent>
 #include <QStyle>

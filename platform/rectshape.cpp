@@ -1,4 +1,4 @@
-#include "platform/rectshape.h"
+#include "rectshape.h"
 
 #include <QPainter>
 

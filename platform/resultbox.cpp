@@ -1,6 +1,6 @@
-#include "platform/resultbox.h"
+#include "resultbox.h"
 
-#include "platform/fonts.h"
+#include "fonts.h"
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
-#include "tests/testkit.h"
+#include "testkit.h"
 
-#include "platform/resultbox.h"
+#include "resultbox.h"
 
 namespace zomar::test {
 

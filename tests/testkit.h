@@ -3,8 +3,8 @@
 // name, clicks where they stand on screen, and the expected colours.
 #pragma once
 
-#include "window/application.h"
-#include "window/zomar.h"
+#include "application.h"
+#include "zomar.h"
 
 #include <QAnyStringView>
 #include <QApplication>

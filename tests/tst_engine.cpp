@@ -1,6 +1,6 @@
 // The colour code: tables, configurations, scaling and the answers to input
 // that a table cannot serve. Expected texts are worked out by hand.
-#include "engine/evaluator.h"
+#include "evaluator.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // The window in the user's own locale, as the program starts it: decimal
 // separator from the locale, never a group separator. Run once per locale
 // with LC_ALL set and ZOMAR_EXPECT_DECIMAL naming the separator to see.
-#include "tests/testkit.h"
+#include "testkit.h"
 
-#include "platform/resultbox.h"
+#include "resultbox.h"
 
 #include <QClipboard>
 #include <QMenu>

@@ -1,11 +1,11 @@
 // The window at work: swatches, band counts and component kinds, clicked as
 // a user clicks them, through the window at the control's place on screen.
-#include "tests/testkit.h"
+#include "testkit.h"
 
-#include "platform/announcer.h"
-#include "platform/colourlabel.h"
-#include "platform/optionbutton.h"
-#include "platform/resultbox.h"
+#include "announcer.h"
+#include "colourlabel.h"
+#include "optionbutton.h"
+#include "resultbox.h"
 
 #include <QAccessible>
 #include <QRandomGenerator>

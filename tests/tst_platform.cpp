@@ -1,11 +1,11 @@
 // The toolkit layer: number text, twips, and the small controls.
-#include "platform/accessibility.h"
-#include "platform/colourlabel.h"
-#include "platform/numbertext.h"
-#include "platform/optionbutton.h"
-#include "platform/rectshape.h"
-#include "platform/resultbox.h"
-#include "platform/twips.h"
+#include "accessibility.h"
+#include "colourlabel.h"
+#include "numbertext.h"
+#include "optionbutton.h"
+#include "rectshape.h"
+#include "resultbox.h"
+#include "twips.h"
 
 #include <QAccessible>
 #include <QApplication>

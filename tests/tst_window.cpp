@@ -1,12 +1,12 @@
 // The window as it opens: its controls, their places and looks, the first
 // evaluation, tab order and exit. Numbers are the layout's twips.
-#include "tests/testkit.h"
+#include "testkit.h"
 
-#include "platform/colourlabel.h"
-#include "platform/groupframe.h"
-#include "platform/optionbutton.h"
-#include "platform/rectshape.h"
-#include "platform/twips.h"
+#include "colourlabel.h"
+#include "groupframe.h"
+#include "optionbutton.h"
+#include "rectshape.h"
+#include "twips.h"
 
 #include <QFontInfo>
 #include <QFrame>

@@ -1,13 +1,10 @@
-#include "window/application.h"
+#include "application.h"
 
-#include "window/zomar.h"
+#include "zomar.h"
 
-#include "platform/accessibility.h"
-#include "platform/appearance.h"
-#include "platform/fonts.h"
-
-#include "packaging/icon-16.xpm"
-#include "packaging/icon-32.xpm"
+#include "accessibility.h"
+#include "appearance.h"
+#include "fonts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -44,8 +41,8 @@ void prepareApplication(QApplication &app)
     // The 16-colour icon, 16 and 32 pixels. XPM is read by QtGui itself,
     // with no image-format plugin to load.
     QIcon icon;
-    icon.addPixmap(QPixmap(zomar_icon_16));
-    icon.addPixmap(QPixmap(zomar_icon_32));
+    for (const QString &image : {QStringLiteral(":/icon-16.xpm"), QStringLiteral(":/icon-32.xpm")})
+        icon.addPixmap(QPixmap(image));
     app.setWindowIcon(icon);
 }
 

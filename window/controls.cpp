@@ -1,14 +1,14 @@
-#include "window/controls.h"
+#include "controls.h"
 
-#include "window/layout.h"
+#include "layout.h"
 
-#include "platform/colourlabel.h"
-#include "platform/fonts.h"
-#include "platform/groupframe.h"
-#include "platform/optionbutton.h"
-#include "platform/rectshape.h"
-#include "platform/resultbox.h"
-#include "platform/twips.h"
+#include "colourlabel.h"
+#include "fonts.h"
+#include "groupframe.h"
+#include "optionbutton.h"
+#include "rectshape.h"
+#include "resultbox.h"
+#include "twips.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/codetables.h"
-#include "engine/evaluator.h"
+#include "codetables.h"
+#include "evaluator.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,4 +1,4 @@
-#include "window/layout.h"
+#include "layout.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/codetables.h"
+#include "codetables.h"
 
 #include <QRgb>
 #include <QStringView>

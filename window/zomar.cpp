@@ -1,14 +1,14 @@
-#include "window/zomar.h"
+#include "zomar.h"
 
-#include "window/layout.h"
+#include "layout.h"
 
-#include "platform/announcer.h"
-#include "platform/appearance.h"
-#include "platform/colourlabel.h"
-#include "platform/fonts.h"
-#include "platform/optionbutton.h"
-#include "platform/resultbox.h"
-#include "platform/twips.h"
+#include "announcer.h"
+#include "appearance.h"
+#include "colourlabel.h"
+#include "fonts.h"
+#include "optionbutton.h"
+#include "resultbox.h"
+#include "twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>

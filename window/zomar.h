@@ -1,9 +1,9 @@
 #pragma once
 
-#include "window/controls.h"
+#include "controls.h"
 
-#include "engine/evaluator.h"
-#include "platform/numbertext.h"
+#include "evaluator.h"
+#include "numbertext.h"
 
 #include <QWidget>
 
