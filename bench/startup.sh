@@ -9,21 +9,14 @@
 # usage: bench/startup.sh [BUILD_DIR] [RUNS]   (BUILD_DIR defaults to build/test)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source tests/xvfb.sh
 build=${1:-build/test}
 runs=${2:-20}
-for bin in "$build/zomar" "$build/bench/bare_window" "$build/bench/bare_label"; do
-    [[ -x $bin ]] || { echo "missing $bin: build with ./test.sh first" >&2; exit 1; }
+export ZOMAR_WINDOW_TABLE=$PWD/$build/tests/window-table.sh
+for bin in "$build/zomar" "$build/bench/bare_window" "$build/bench/bare_label" "$ZOMAR_WINDOW_TABLE"; do
+    [[ -e $bin ]] || { echo "missing $bin: build with ./test.sh first" >&2; exit 1; }
 done
-
-work=$(mktemp -d)
-xvfb=
-cleanup() {
-    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-start_xvfb "$work"
+source tests/lib.sh
+start_xvfb
 
 # One run: milliseconds from exec to a mapped window, and the peak RSS in kB.
 run_once() {

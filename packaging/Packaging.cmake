@@ -2,8 +2,6 @@
 # zip and installer. Every version shown anywhere comes from project(VERSION),
 # every time stamp from ZOMAR_SOURCE_DATE_EPOCH (SourceDate.cmake).
 
-set(ZOMAR_PRODUCT_NAME "Zomar........!")
-
 if(WIN32)
     set(ZOMAR_ICO ${CMAKE_CURRENT_LIST_DIR}/zomar.ico)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/zomar.rc.in ${CMAKE_CURRENT_BINARY_DIR}/zomar.rc @ONLY)

@@ -116,10 +116,10 @@ stop
 # window's own size comes back.
 start
 xdotool windowsize "$wid" 1024 736
-settled forced "$wid" 441x406 >/dev/null
+settled forced "$wid" "$client_size" >/dev/null
 same forced
-xdotool windowsize "$wid" 441 406
-[[ $(settled restored "$wid" client) == 441x406 ]] || fail "the window's size did not come back"
+xdotool windowsize "$wid" "$client_width" "$client_height"
+[[ $(settled restored "$wid" client) == "$client_size" ]] || fail "the window's size did not come back"
 stop
 
 # What a screen reader says (Orca, with its debug log): the whole text of
@@ -171,20 +171,20 @@ for scale in 2 1; do
     QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-$scale "$bin" 2>"$work/stderr" &
     pid=$!
     started+=($pid)
-    until_size $((441 * scale))x$((406 * scale)) wayland-scale$scale "$output"
+    until_size $((client_width * scale))x$((client_height * scale)) wayland-scale$scale "$output"
     ((scale == 1)) || { same wayland-scale2 plain-scale2; stop; kill "$weston"; }
 done
 same wayland-scale1
 xdotool key super+shift+m
-until_size !441x406 wayland-maximised "$output"
-convert "$shots/wayland-maximised.png" -crop 441x406+0+0 +repage "$shots/wayland-maximised.png"
+until_size "!$client_size" wayland-maximised "$output"
+convert "$shots/wayland-maximised.png" -crop "$client_size+0+0" +repage "$shots/wayland-maximised.png"
 same wayland-maximised
 xdotool key Tab
 xdotool mousemove --window "$output" 300 300 click 1 mousemove 0 0
 sleep 1
 kill -0 "$pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "the program ended when Weston maximised it"; }
 xdotool key super+shift+m
-until_size 441x406 wayland-restored "$output"
+until_size "$client_size" wayland-restored "$output"
 stop
 kill "$weston"
 

@@ -71,12 +71,13 @@ identical() {
     done
 }
 
-# The caption of Zomar's window, as a pattern for xdotool.
-zomar_caption='^Zomar\.\.\.\.\.\.\.\.!$'
-
-# Where the controls the tests click stand in the client area, in pixels
-# at scale 1 (the option buttons far right of their captions).
-declare -A point=([L3_2]="296 288" [L3_En]="24 136" [Op_C]="170 64" [Op_G]="170 88" [Exit_Btn]="32 388")
+# The window's facts, written from its layout at build time: its caption
+# ($zomar_product; $zomar_caption, a pattern for xdotool), the client area's
+# size ($client_size, $client_width, $client_height), and where each control
+# stands in it, in pixels at scale 1: ${point[NAME]} the point clicked,
+# ${rect[NAME]} its rectangle (x y width height).
+[[ -f ${ZOMAR_WINDOW_TABLE:-} ]] || fail "no window table: ZOMAR_WINDOW_TABLE names the build's tests/window-table.sh"
+source "$ZOMAR_WINDOW_TABLE"
 
 # click NAME...: clicks each control in the window $wid, a moment apart.
 click() {

@@ -16,7 +16,7 @@ start_xvfb
 pid=$!
 started+=($pid)
 wid=$(timeout 10 xdotool search --sync --onlyvisible --name "$zomar_caption" | head -n 1) \
-    || fail "no window captioned Zomar........!"
+    || fail "no window captioned $zomar_product"
 sleep 0.3
 
 drive_window

@@ -6,6 +6,7 @@
 #include "groupframe.h"
 #include "optionbutton.h"
 #include "rectshape.h"
+#include "product.h"
 #include "twips.h"
 
 #include <QFontInfo>
@@ -407,7 +408,7 @@ void TestWindow::tabOrder()
 void TestWindow::applicationIdentity()
 {
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Zomar"));
-    QCOMPARE(QApplication::applicationVersion(), QStringLiteral(ZOMAR_VERSION));
+    QCOMPARE(QApplication::applicationVersion(), QLatin1StringView(version));
     const QIcon icon = QApplication::windowIcon();
     // One image of 16 and one of 32 pixels, 16 colours at most each.
     QCOMPARE(icon.availableSizes().size(), 2);

@@ -17,10 +17,27 @@ expect() { # shot x y r,g,b what
     [[ $got == "$4" ]] || fail "$5: pixel ($2,$3) of $1 is $got, expected $4"
 }
 
+# Points of the layout: a control's ($point), the middle of two controls'
+# points, and the middle of a control's left edge.
+at() { echo "${point[$1]}"; }
+between() {
+    local x1 y1 x2 y2
+    read -r x1 y1 <<<"${point[$1]}"
+    read -r x2 y2 <<<"${point[$2]}"
+    echo "$(((x1 + x2) / 2)) $(((y1 + y2) / 2))"
+}
+left_edge() {
+    local x y w h
+    read -r x y w h <<<"${rect[$1]}"
+    echo "$x $((y + h / 2))"
+}
+
 # Pixels of yellow ink in the bold caption "Элемент" (Label23): about 110
 # in bold, about 80 in the regular weight.
 caption_ink() {
-    convert "$shots/$1.png" -crop 81x17+16+10 +repage -fx '(r>0.6 && g>0.6 && b<0.5) ? 1 : 0' \
+    local x y w h
+    read -r x y w h <<<"${rect[Label23]}"
+    convert "$shots/$1.png" -crop "${w}x$h+$x+$y" +repage -fx '(r>0.6 && g>0.6 && b<0.5) ? 1 : 0' \
         -format '%[fx:round(mean*w*h)]' info:
 }
 
@@ -30,12 +47,12 @@ drive_window() {
     shot start
     local size
     size=$(identify -format '%wx%h' "$shots/start.png")
-    [[ $size == 441x406 ]] || fail "window is $size, expected 441x406"
+    [[ $size == "$client_size" ]] || fail "window is $size, expected $client_size"
     expect start 100 380 0,64,64 "teal background"
-    expect start 232 73 255,255,255 "white stripe 1 over the body"
-    expect start 359 73 255,255,255 "white stripe 5"
-    expect start 248 73 128,128,0 "the body between stripes"
-    expect start 192 200 0,128,0 "the green outline"
+    expect start $(at Line1) 255,255,255 "white stripe 1 over the body"
+    expect start $(at Line5) 255,255,255 "white stripe 5"
+    expect start $(between Line1 Line2) 128,128,0 "the body between stripes"
+    expect start $(left_edge Shape3) 0,128,0 "the green outline"
     local ink
     ink=$(caption_ink start)
     ((ink >= 95)) || fail "the caption Элемент is not bold: $ink pixels of ink"
@@ -43,10 +60,10 @@ drive_window() {
     # Red of band 3, then the inductor, clicked far right of its caption.
     click_pause=0.5 click L3_2 Op_G
     shot inductor
-    expect inductor 296 73 255,0,0 "stripe 3 red"
-    expect inductor 328 73 255,192,128 "stripe 4 gold"
-    expect inductor 359 73 128,128,0 "stripe 5 gone, the body shows"
-    expect inductor 359 120 0,64,64 "band 5's white swatch gone"
+    expect inductor $(at Line3) 255,0,0 "stripe 3 red"
+    expect inductor $(at Line4) 255,192,128 "stripe 4 gold"
+    expect inductor $(at Line5) 128,128,0 "stripe 5 gone, the body shows"
+    expect inductor $(at L5_9) 0,64,64 "band 5's white swatch gone"
 
     click Exit_Btn
     for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done

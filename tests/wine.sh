@@ -29,7 +29,7 @@ version_block() {
     local file=$1 field
     shift
     wrestool -x --raw --type=16 "$file" | tr -d '\0' >"$work/version"
-    for field in "FileVersion=$version" "ProductVersion=$version" "ProductName=Zomar........!" "$@"; do
+    for field in "FileVersion=$version" "ProductVersion=$version" "ProductName=$zomar_product" "$@"; do
         grep -aqF "${field/=/}" "$work/version" || fail "version block of ${file##*/}: no $field"
     done
 }
@@ -60,7 +60,7 @@ start() {
         [[ -n $wid ]] && break
         sleep 0.5
     done
-    [[ -n $wid ]] || fail "no window captioned Zomar........! from $1"
+    [[ -n $wid ]] || fail "no window captioned $zomar_product from $1"
     sleep 1
 }
 

@@ -5,6 +5,7 @@
 #include "accessibility.h"
 #include "appearance.h"
 #include "fonts.h"
+#include "product.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,8 +18,8 @@ namespace zomar {
 void prepareApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Zomar"));
-    QApplication::setApplicationVersion(QStringLiteral(ZOMAR_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(ZOMAR_APP_ID));
+    QApplication::setApplicationVersion(QLatin1StringView(version));
+    QApplication::setDesktopFileName(QLatin1StringView(applicationId));
     // One style and one palette on every desktop, whatever its theme, so
     // the window looks as laid out everywhere; menus and tooltips as well.
     QApplication::setStyle(new FocusStyle);

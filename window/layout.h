@@ -55,10 +55,9 @@ struct LayoutItem
     QStringView accessibleName; // result fields and groups: what a screen reader calls them
 };
 
-// The window's client area in twips and its caption.
+// The window's client area in twips.
 inline constexpr int clientWidth = 6612;
 inline constexpr int clientHeight = 6096;
-inline constexpr QStringView windowCaption = u"Zomar........!";
 
 // Colours that recur in the layout.
 inline constexpr QRgb teal = qRgb(0, 64, 64);

@@ -1,6 +1,7 @@
 #include "zomar.h"
 
 #include "layout.h"
+#include "product.h"
 
 #include "announcer.h"
 #include "appearance.h"
@@ -19,7 +20,7 @@ namespace zomar {
 Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(std::move(numbers))
 {
     setObjectName(QStringLiteral("Zomar"));
-    setWindowTitle(windowCaption.toString());
+    setWindowTitle(productName.toString());
 
     // The layout's size: a title, the system menu, minimise and close; no
     // maximise. Still a normal top-level window with its taskbar entry.
