@@ -59,12 +59,24 @@ if(UNIX AND NOT APPLE)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${ZOMAR_APP_ID}.desktop)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ZOMAR_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    # The menu's icons: the window's own 16-colour images as PNGs, and the
+    # 32-pixel one as an SVG, made at build time.
+    add_executable(zomar_icons ${CMAKE_CURRENT_LIST_DIR}/icons.cpp)
+    target_link_libraries(zomar_icons PRIVATE Qt6::Gui)
+    zomar_program_target(zomar_icons)
+    set(zomar_icons_dir ${PROJECT_BINARY_DIR}/icons)
+    set(zomar_xpms ${CMAKE_CURRENT_LIST_DIR}/icon-16.xpm ${CMAKE_CURRENT_LIST_DIR}/icon-32.xpm)
+    add_custom_command(OUTPUT ${zomar_icons_dir}/icon-16.png ${zomar_icons_dir}/icon-32.png ${zomar_icons_dir}/icon.svg
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${zomar_icons_dir}
+                       COMMAND zomar_icons ${zomar_xpms} ${zomar_icons_dir}
+                       DEPENDS zomar_icons ${zomar_xpms} VERBATIM)
+    add_custom_target(zomar_desktop_icons ALL DEPENDS ${zomar_icons_dir}/icon.svg)
     foreach(size 16 32)
-        install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon-${size}.png
+        install(FILES ${zomar_icons_dir}/icon-${size}.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
                 RENAME ${ZOMAR_APP_ID}.png)
     endforeach()
-    install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.zomar.Zomar.svg
+    install(FILES ${zomar_icons_dir}/icon.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME ${ZOMAR_APP_ID}.svg)
 

@@ -71,6 +71,16 @@ identical() {
     done
 }
 
+# same_picture IMAGE XPM: the image shows the 16-colour picture XPM, of its
+# size, pixel for pixel.
+same_picture() {
+    local size differ
+    size=$(identify -format '%wx%h' "$2")
+    [[ $(identify -format '%wx%h' "$1") == "$size" ]] || fail "${1##*/} is not $size like ${2##*/}"
+    differ=$(compare -metric AE "$1" "$2" null: 2>&1) || true
+    [[ $differ == 0 ]] || fail "${1##*/} differs from ${2##*/} in $differ pixels"
+}
+
 # The window's facts, written from its layout at build time: its caption
 # ($zomar_product; $zomar_caption, a pattern for xdotool), the client area's
 # size ($client_size, $client_width, $client_height), and where each control

@@ -24,8 +24,13 @@ expected=(
 for f in "${expected[@]}"; do
     [[ -f $root/$f ]] || fail "not installed: $f"
 done
-[[ $(identify -format '%wx%h' "$root/share/icons/hicolor/16x16/apps/$id.png") == 16x16 ]] || fail "16 px icon"
-[[ $(identify -format '%wx%h' "$root/share/icons/hicolor/32x32/apps/$id.png") == 32x32 ]] || fail "32 px icon"
+# Every icon is the window's own picture, pixel for pixel: the PNGs, and
+# the SVG drawn at 32 pixels.
+icons=$root/share/icons/hicolor
+rsvg-convert -w 32 -h 32 "$icons/scalable/apps/$id.svg" -o "$work/svg-32.png" || fail "the SVG icon does not render"
+for icon in 16:"$icons/16x16/apps/$id.png" 32:"$icons/32x32/apps/$id.png" 32:"$work/svg-32.png"; do
+    same_picture "${icon#*:}" "$(dirname "$0")/../packaging/icon-${icon%%:*}.xpm"
+done
 
 desktop=$root/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
@@ -62,7 +67,7 @@ done
 again=$(copy_source "$build")
 cmake -S "$work/again" -B "$again" -DBUILD_TESTING=OFF -DZOMAR_BENCHMARKS=OFF \
     -DCMAKE_BUILD_TYPE="$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")" >/dev/null
-cmake --build "$again" -j"$(nproc)" --target zomar zomar_docs >/dev/null
+cmake --build "$again" -j"$(nproc)" --target zomar zomar_docs zomar_desktop_icons >/dev/null
 (cd "$again" && cpack -G DEB -B "$work/again-deb" >/dev/null)
 identical "$work/deb" "$work/again-deb" "${deb##*/}"
 echo "packaging: all checks passed"

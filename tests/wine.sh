@@ -41,6 +41,11 @@ wrestool -x --type=group_icon "$exe" >"$work/icon.ico"
 icons=$(icotool -l "$work/icon.ico" | sort)
 [[ $icons == *"--width=16 --height=16 --bit-depth=4"* && $icons == *"--width=32 --height=32 --bit-depth=4"* ]] \
     || fail "icon: $icons"
+# Both show the window's own picture.
+icotool -x -o "$work" "$work/icon.ico"
+for size in 16 32; do
+    same_picture "$work"/icon_*_${size}x${size}x4.png "$(dirname "$0")/../packaging/icon-$size.xpm"
+done
 
 start_xvfb
 # No Wine menu entries or icons for the desktop (winemenubuilder).
