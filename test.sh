@@ -39,4 +39,4 @@ ZOMAR_WALK=1 ZOMAR_WALK_STEPS=100000 QTEST_FUNCTION_TIMEOUT=1800000 \
 echo "== build/windows"
 packaging/windows/build.sh build/windows "$strict"
 # The window's facts for the scripts come from the Linux build's layout table.
-ZOMAR_WINDOW_TABLE=$PWD/build/test/tests/window-table.sh tests/wine.sh build/windows build/windows/screenshots
+ZOMAR_WINDOW_TABLE=$PWD/build/test/window-table.sh tests/wine.sh build/windows build/windows/screenshots

@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/test}
 runs=${2:-20}
-export ZOMAR_WINDOW_TABLE=$PWD/$build/tests/window-table.sh
+export ZOMAR_WINDOW_TABLE=$PWD/$build/window-table.sh
 for bin in "$build/zomar" "$build/bench/bare_window" "$build/bench/bare_label" "$ZOMAR_WINDOW_TABLE"; do
     [[ -e $bin ]] || { echo "missing $bin: build with ./test.sh first" >&2; exit 1; }
 done

@@ -86,7 +86,7 @@ same_picture() {
 # size ($client_size, $client_width, $client_height), and where each control
 # stands in it, in pixels at scale 1: ${point[NAME]} the point clicked,
 # ${rect[NAME]} its rectangle (x y width height).
-[[ -f ${ZOMAR_WINDOW_TABLE:-} ]] || fail "no window table: ZOMAR_WINDOW_TABLE names the build's tests/window-table.sh"
+[[ -f ${ZOMAR_WINDOW_TABLE:-} ]] || fail "no window table: ZOMAR_WINDOW_TABLE names the build's window-table.sh"
 source "$ZOMAR_WINDOW_TABLE"
 
 # click NAME...: clicks each control in the window $wid, a moment apart.

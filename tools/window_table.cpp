@@ -1,4 +1,4 @@
-// Writes the window's facts that the shell tests use, from the one source:
+// Writes the window's facts that the shell scripts use, from the one source:
 // the caption, the client area's size, and where every control of the
 // layout stands in the client area (pixels at scale 1): its rectangle and
 // the point a test clicks, the centre, or for an option button a point far
