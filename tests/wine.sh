@@ -82,7 +82,7 @@ version_block "$installer"
 programs=$work/prefix/drive_c/ProgramData/Microsoft/Windows/"Start Menu"/Programs
 start "$programs/Zomar.lnk"
 shot installed
-expect installed 232 73 255,255,255 "stripe 1 of the program the shortcut started"
+expect installed $(at Line1) 255,255,255 "stripe 1 of the program the shortcut started"
 click Exit_Btn # a link's program is not start's child: wait for it by name
 for _ in $(seq 100); do pgrep -f 'Zomar\.exe$' >/dev/null || break; sleep 0.1; done
 pgrep -f 'Zomar\.exe$' >/dev/null && fail "the installed program did not end"
