@@ -133,8 +133,12 @@ if(WIN32)
     # The installer's script is ours (windows/NSIS.template.in), not CPack's.
     list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
 endif()
-# CPack stamps the zip and the .deb with the source's time.
+# CPack stamps the zip and the .deb with the source's time; the zip's times
+# are local times, so CPack runs at UTC, wherever the builder is.
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake
-     CONTENT "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n    set(ENV{SOURCE_DATE_EPOCH} ${ZOMAR_SOURCE_DATE_EPOCH})\nendif()\n")
+     CONTENT "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n    set(ENV{SOURCE_DATE_EPOCH} ${ZOMAR_SOURCE_DATE_EPOCH})\nendif()\nset(ENV{TZ} UTC)\n")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake)
+# Fixed modes in the packages, whatever the builder's umask.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/FixedModes.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/FixedModes.cmake)
 include(CPack)

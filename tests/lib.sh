@@ -48,16 +48,25 @@ start_session_bus() {
     started+=("${bus##*$'\n'}")
 }
 
-# copy_source BUILD: this source tree as it stands (with its git history,
-# for its time stamp; without its build folder) in $work/again, and where
-# the build folder BUILD would be in it, for a second build of the same
-# source in another folder.
+# copy_source BUILD: this source again, in $work/again/zomar, as another
+# builder gets it: the release tarball of HEAD (git archive), unpacked
+# inside another git repository and owned by another user (when root); a
+# tree with uncommitted changes is copied as it stands instead, with its
+# git history. Prints where the build folder BUILD would be in it. Build
+# it with umask 077 and in a far time zone: the bytes must not change.
 copy_source() {
-    local root
-    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-    mkdir -p "$work/again"
-    tar -C "$root" --exclude=./build -cf - . | tar -C "$work/again" -xf -
-    echo "$work/again/$(realpath --relative-to="$root" "$1")"
+    local root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    mkdir -p "$work/again/zomar"
+    if [[ -z $(git -C "$root" status --porcelain --untracked-files=no) ]]; then
+        git -C "$work/again" init -q && git -C "$work/again" -c user.name=other -c user.email=other@localhost \
+            commit -q --allow-empty -m other
+        git -C "$root" archive HEAD | tar -C "$work/again/zomar" -xf -
+        ((EUID)) || chown -R nobody: "$work/again/zomar"
+    else
+        echo "copy_source: uncommitted changes; the second build is from a copy of the work tree" >&2
+        tar -C "$root" --exclude=./build -cf - . | tar -C "$work/again/zomar" -xf -
+    fi
+    echo "$work/again/zomar/$(realpath --relative-to="$root" "$1")"
 }
 
 # identical DIR1 DIR2 FILE...: each file is the same in both folders; their

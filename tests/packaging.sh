@@ -65,9 +65,20 @@ done
 # Reproducible: the same source, copied to another folder and built there
 # as this build was, gives the same package.
 again=$(copy_source "$build")
-cmake -S "$work/again" -B "$again" -DBUILD_TESTING=OFF -DZOMAR_BENCHMARKS=OFF \
-    -DCMAKE_BUILD_TYPE="$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")" >/dev/null
-cmake --build "$again" -j"$(nproc)" --target zomar zomar_docs zomar_desktop_icons >/dev/null
-(cd "$again" && cpack -G DEB -B "$work/again-deb" >/dev/null)
+(
+    umask 077
+    export TZ=Pacific/Kiritimati
+    cmake -S "$work/again/zomar" -B "$again" -DBUILD_TESTING=OFF -DZOMAR_BENCHMARKS=OFF \
+        -DCMAKE_BUILD_TYPE="$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")" >/dev/null
+    cmake --build "$again" -j"$(nproc)" --target zomar zomar_docs zomar_desktop_icons >/dev/null
+    cd "$again" && cpack -G DEB -B "$work/again-deb" >/dev/null
+)
 identical "$work/deb" "$work/again-deb" "${deb##*/}"
+# A checkout of another user's is stamped as ours is (git's ownership
+# check does not change the stamp).
+git clone -q "$(dirname "$0")/.." "$work/theirs"
+((EUID)) || chown -R nobody: "$work/theirs"
+cmake -S "$work/theirs" -B "$work/theirs-build" -DBUILD_TESTING=OFF -DZOMAR_BENCHMARKS=OFF >/dev/null
+cmp "$build/CPackSourceDate.cmake" "$work/theirs-build/CPackSourceDate.cmake" \
+    || fail "another user's checkout is stamped otherwise: $(cat "$work/theirs-build/CPackSourceDate.cmake")"
 echo "packaging: all checks passed"

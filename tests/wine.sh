@@ -129,7 +129,7 @@ left=$(find "$work/prefix/drive_c" -iname '*zomar*' -not -path '*/windows/*'
 # Reproducible: the same source, copied to another folder and built there,
 # gives the same bytes (built from the committed stamp, not the clock).
 again=$(copy_source "$build")
-XDG_CACHE_HOME=$build_cache "$work/again/packaging/windows/build.sh" "$again" >"$work/again.log" 2>&1 \
-    || { tail -20 "$work/again.log"; fail "the second build failed"; }
+(umask 077 && XDG_CACHE_HOME=$build_cache TZ=Pacific/Kiritimati "$work/again/zomar/packaging/windows/build.sh" "$again") \
+    >"$work/again.log" 2>&1 || { tail -20 "$work/again.log"; fail "the second build failed"; }
 identical "$build" "$again" Zomar.exe "Zomar-$version-win64.zip" "Zomar-$version-win64.exe"
 echo "wine: all checks passed"
