@@ -1,7 +1,8 @@
 #include "appearance.h"
 
-#include "fonts.h"
-
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QStyleOption>
 #include <QWidget>
@@ -110,11 +111,24 @@ void FocusStyle::drawControl(ControlElement element, const QStyleOption *option,
     }
 }
 
+// Fusion scales its parts by the dpi of the option's font metrics (the
+// screen's without an option), rounding down: measured at the layout's
+// 96 dpi they are the layout's sizes exactly, whatever the screen's dpi.
 int FocusStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
-    const int size = QProxyStyle::pixelMetric(metric, option, widget);
-    const qreal factor = layoutDpiFactor();
-    return factor == 1 ? size : qRound(size * factor);
+    static const QImage layoutDevice = [] {
+        QImage image(1, 1, QImage::Format_ARGB32);
+        image.setDotsPerMeterX(3780); // 96 dpi
+        image.setDotsPerMeterY(3780);
+        return image;
+    }();
+    // The common part only: a copy that still claimed its subclass's type
+    // would be read as one.
+    QStyleOption at96 = option ? *option : QStyleOption();
+    at96.type = QStyleOption::SO_Default;
+    at96.version = QStyleOption::Version;
+    at96.fontMetrics = QFontMetrics(widget ? widget->font() : QApplication::font(), &layoutDevice);
+    return QProxyStyle::pixelMetric(metric, &at96, widget);
 }
 
 } // namespace zomar

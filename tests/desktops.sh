@@ -107,6 +107,7 @@ shoot stylesheet -- -stylesheet "$work/red.qss"
 shoot style-argument -- -style Windows
 # Fonts and the style's parts keep their proportion to the controls.
 shoot font-dpi-144 QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=144
+shoot font-dpi-72 QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=72
 start QT_SCALE_FACTOR=2
 settled plain-scale2
 stop
