@@ -29,8 +29,7 @@ start() {
     sleep 0.5
 }
 stop() {
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    end "$pid"
 }
 
 # settled NAME [WINDOW [SIZE]]: a screenshot of the window ($wid by default)
@@ -146,8 +145,7 @@ else
     click L3_2
     quiet
     stop
-    kill "$orca"
-    wait "$orca" || true # its log is whole once it has ended
+    end "$orca" # its log is whole once it has ended
     spoken=$(sed -n "s/^.* SPEECH OUTPUT: '\([^']*\)'.*/\1/p" "$work/orca.log" | sed 's/ selected\.$//; s/\.$//')
     for text in 99 пФ 1000000000 "99000 мкФ" "+80% -20% (Z)" 90v; do
         grep -qxF -- "$text" <<<"$spoken" || fail "Orca did not say \"$text\"; it said: $spoken"
@@ -173,7 +171,7 @@ for scale in 2 1; do
     pid=$!
     started+=($pid)
     until_size $((client_width * scale))x$((client_height * scale)) wayland-scale$scale "$output"
-    ((scale == 1)) || { same wayland-scale2 plain-scale2; stop; kill "$weston"; }
+    ((scale == 1)) || { same wayland-scale2 plain-scale2; stop; end "$weston"; }
 done
 same wayland-scale1
 xdotool key super+shift+m
@@ -187,7 +185,7 @@ kill -0 "$pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "the program ended 
 xdotool key super+shift+m
 until_size "$client_size" wayland-restored "$output"
 stop
-kill "$weston"
+end "$weston"
 
 # Under a window manager.
 openbox --sm-disable >/dev/null 2>&1 &
@@ -209,5 +207,12 @@ xprop -id "$wid" _NET_WM_STATE | grep -q SKIP_TASKBAR && fail "kept off the task
 allowed=$(xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS)
 [[ $allowed == *_NET_WM_ACTION_CLOSE* && $allowed == *_NET_WM_ACTION_MINIMIZE* ]] || fail "window manager allows: $allowed"
 [[ $allowed == *MAXIMIZE* ]] && fail "window manager offers maximise: $allowed"
-stop
+# Closed by the window manager (WM_DELETE_WINDOW), the program ends at once
+# with status 0, every time.
+for try in 1 2 3 4 5; do
+    ((try == 1)) || start
+    wmctrl -i -c "$wid"
+    gone "$pid" 2 || fail "still running 2 s after the window manager closed it (try $try)"
+    ((gone_status == 0)) || fail "exit status $gone_status after the window manager closed it"
+done
 echo "desktops: all checks passed"

@@ -21,11 +21,8 @@ wid=$(timeout 120 xdotool search --sync --onlyvisible --name "$zomar_caption" | 
 sleep 1
 # A few clicks: a swatch, three bands, the inductor, the capacitor, Exit.
 click_pause=1 click L3_2 L3_En Op_G Op_C Exit_Btn
-for _ in $(seq 600); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "still running 60 s after Exit"
-status=0
-wait "$pid" || status=$?
-[[ $status == 0 ]] || { cat "$work/valgrind.log"; fail "exit status $status"; }
+gone "$pid" 60 || fail "still running 60 s after Exit"
+((gone_status == 0)) || { cat "$work/valgrind.log"; fail "exit status $gone_status"; }
 
 # Records of definitely lost blocks whose stack names our code.
 ours=$(awk '

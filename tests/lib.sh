@@ -16,10 +16,33 @@ build_cache=${XDG_CACHE_HOME:-$HOME/.cache}
 export HOME=$work XDG_CACHE_HOME=$work/.cache XDG_CONFIG_HOME=$work/.config XDG_DATA_HOME=$work/.local/share
 started=() # processes to end at exit, the X server first in the list
 at_exit=() # commands to run at exit before they end
+
+# gone PID SECONDS: whether the process ends within the time; it is reaped
+# when it is ours, and its status is in $gone_status.
+gone() {
+    local deadline=$((SECONDS + $2))
+    while kill -0 "$1" 2>/dev/null; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+    gone_status=0
+    wait "$1" 2>/dev/null || gone_status=$?
+}
+
+# end PID...: each process is asked to end (TERM), and killed when it has
+# not within five seconds; none outlives this.
+end() {
+    local pid
+    for pid in "$@"; do
+        kill "$pid" 2>/dev/null || true
+        gone "$pid" 5 || { kill -KILL "$pid" 2>/dev/null || true; gone "$pid" 5 || true; }
+    done
+}
+
 finish() {
     local i
     for i in "${at_exit[@]}"; do eval "$i" || true; done
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do kill "${started[i]}" 2>/dev/null || true; done
+    for ((i = ${#started[@]} - 1; i >= 0; i--)); do end "${started[i]}"; done
     rm -rf "$work"
 }
 trap finish EXIT

@@ -66,9 +66,6 @@ drive_window() {
     expect inductor $(at L5_9) 0,64,64 "band 5's white swatch gone"
 
     click Exit_Btn
-    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$pid" 2>/dev/null && fail "still running 10 s after Exit"
-    local status=0
-    wait "$pid" || status=$?
-    [[ $status == 0 ]] || fail "exit status $status"
+    gone "$pid" 10 || fail "still running 10 s after Exit"
+    ((gone_status == 0)) || fail "exit status $gone_status"
 }
