@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -167,6 +168,18 @@ void ResultBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void ResultBox::focusInEvent(QFocusEvent *event)
+{
+    const QScopedValueRollback moving(m_focusMoving, true);
+    QLineEdit::focusInEvent(event);
+}
+
+void ResultBox::focusOutEvent(QFocusEvent *event)
+{
+    const QScopedValueRollback moving(m_focusMoving, true);
+    QLineEdit::focusOutEvent(event);
 }
 
 } // namespace zomar
