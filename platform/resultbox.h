@@ -9,7 +9,7 @@ namespace zomar {
 // A read-only text box for a result: its text can be selected and copied,
 // not edited. A text wider than the box is set in a condensed face rather
 // than cut off, since the box has a fixed size. A screen reader reads it
-// whole, and Shift+F10 opens its context menu.
+// whole, and Shift+F10 opens its context menu, which a reader follows.
 class ResultBox : public QLineEdit
 {
     Q_OBJECT
@@ -31,6 +31,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void fitText();
