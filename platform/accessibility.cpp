@@ -103,12 +103,21 @@ void passOn(QAccessibleEvent *event)
         return;
     if (before) {
         before(event);
-        return;
+    } else {
+        // With no handler installed, Qt hands the event to the platform's bridge.
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(passOn);
     }
-    // With no handler installed, Qt hands the event to the platform's bridge.
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(passOn);
+    // A control hidden is a new object to readers when it shows again. A
+    // reader keeps the states of an object as it first met it, and Qt tells
+    // of "showing" alone, never "visible": met while hidden, a control would
+    // stay out of a review of the window for good. A notification keeps its
+    // object, whose message a reader may read after it has gone.
+    QAccessibleInterface *hidden = event->type() == QAccessible::ObjectHide ? event->accessibleInterface() : nullptr;
+    if (hidden && hidden->object() && hidden->object()->isWidgetType()
+        && !static_cast<QWidget *>(hidden->object())->isWindow() && hidden->role() != QAccessible::Notification)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(hidden));
 }
 
 } // namespace
