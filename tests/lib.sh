@@ -24,6 +24,21 @@ finish() {
 }
 trap finish EXIT
 
+# end PID...: ends each process, TERM first, KILL after five seconds if it
+# is still there (a busy Orca has ignored TERM), and waits for it.
+end() {
+    local pid state
+    for pid in "$@"; do
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do
+            state=$(ps -o stat= -p "$pid" 2>/dev/null) && [[ $state != Z* ]] || break
+            sleep 0.1
+        done
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}
+
 # start_xvfb [SCREEN]: an Xvfb of its own on a free display (1024x768x24 by
 # default), DISPLAY pointed at it, the session files in $work. Xvfb runs
 # with -noreset: it resets when its last client leaves, and a client that
