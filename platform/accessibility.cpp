@@ -4,8 +4,11 @@
 #include "groupframe.h"
 #include "resultbox.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QHash>
+#include <QMenu>
 #include <QWidget>
 
 #include <functional>
@@ -22,8 +25,52 @@ QHash<QString, Maker> &makers()
     return byClass;
 }
 
+// The application, with its open menus among its windows. Qt leaves popups
+// out, and a reader takes an object that its parent does not list for one
+// that is gone: the context menu of a field would not be read. A menu Qt
+// lists itself is not listed twice.
+class ApplicationAccessible : public QAccessibleApplication
+{
+public:
+    int childCount() const override { return QAccessibleApplication::childCount() + int(openMenus().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const int windows = QAccessibleApplication::childCount();
+        if (index < windows)
+            return QAccessibleApplication::child(index);
+        const QList<QWidget *> menus = openMenus();
+        return index - windows < menus.size() ? QAccessible::queryAccessibleInterface(menus.at(index - windows))
+                                              : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        const int window = QAccessibleApplication::indexOfChild(child);
+        if (window >= 0 || !child)
+            return window;
+        const qsizetype menu = openMenus().indexOf(child->object());
+        return menu < 0 ? -1 : QAccessibleApplication::childCount() + int(menu);
+    }
+
+private:
+    QList<QWidget *> openMenus() const
+    {
+        QList<QWidget *> menus;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMenu *>(w) && w->isVisible() && !listedByQt(w))
+                menus.append(w);
+        }
+        return menus;
+    }
+    bool listedByQt(QWidget *w) const
+    {
+        return QAccessibleApplication::indexOfChild(QAccessible::queryAccessibleInterface(w)) >= 0;
+    }
+};
+
 QAccessibleInterface *ourInterface(const QString &className, QObject *object)
 {
+    if (object == qApp && className == QLatin1String(QApplication::staticMetaObject.className()))
+        return new ApplicationAccessible;
     const auto make = makers().constFind(className);
     if (make == makers().cend() || !object->isWidgetType())
         return nullptr;
@@ -33,6 +80,44 @@ QAccessibleInterface *ourInterface(const QString &className, QObject *object)
 void setRole(const char *className, QAccessible::Role role)
 {
     makers().insert(QString::fromLatin1(className), [role](QWidget *w) { return new QAccessibleWidget(w, role); });
+}
+
+QAccessible::UpdateHandler before = nullptr; // the handler ours was installed over
+
+// What Qt tells readers, less what it says of its own making that misleads
+// them.
+void passOn(QAccessibleEvent *event)
+{
+    // The selection a result field gets and loses as the focus comes and
+    // goes: a reader says the field, its text and that it is selected as the
+    // field takes the focus; told of the selection too, it says the text once
+    // more, and "unselected" for the field left.
+    if (event->type() == QAccessible::TextSelectionChanged || event->type() == QAccessible::TextCaretMoved) {
+        if (const auto *box = qobject_cast<ResultBox *>(event->object()); box && box->focusMoving())
+            return;
+    }
+    // The window under a popup menu, active all along, made active again as
+    // the menu opens: a reader would leave the menu for the window.
+    if (event->type() == QAccessible::StateChanged && QApplication::activePopupWidget()
+        && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active)
+        return;
+    if (before) {
+        before(event);
+    } else {
+        // With no handler installed, Qt hands the event to the platform's bridge.
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(passOn);
+    }
+    // A control hidden is a new object to readers when it shows again. A
+    // reader keeps the states of an object as it first met it, and Qt tells
+    // of "showing" alone, never "visible": met while hidden, a control would
+    // stay out of a review of the window for good. A notification keeps its
+    // object, whose message a reader may read after it has gone.
+    QAccessibleInterface *hidden = event->type() == QAccessible::ObjectHide ? event->accessibleInterface() : nullptr;
+    if (hidden && hidden->object() && hidden->object()->isWidgetType()
+        && !static_cast<QWidget *>(hidden->object())->isWindow() && hidden->role() != QAccessible::Notification)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(hidden));
 }
 
 } // namespace
@@ -47,6 +132,7 @@ void installAccessibility(std::initializer_list<std::pair<const char *, QAccessi
         setRole(className, role);
     static const bool installed = [] {
         QAccessible::installFactory(ourInterface);
+        before = QAccessible::installUpdateHandler(passOn);
         return true;
     }();
     Q_UNUSED(installed);

@@ -11,7 +11,10 @@ namespace zomar {
 // start-up, before any of them exists: the result field's interface of its
 // own, the option group frame as a group, the announcer as a notification,
 // and each class of \a roles (its class name as QMetaObject spells it) as
-// its role. Qt describes a widget it does not know as a bare filler.
+// its role. Qt describes a widget it does not know as a bare filler. Qt's
+// own selection of a result field's text as Tab enters or leaves it is not
+// reported (a selection the user makes is), an open menu is among the
+// application's windows, and a control shown again is new to readers.
 void installAccessibility(std::initializer_list<std::pair<const char *, QAccessible::Role>> roles = {});
 
 } // namespace zomar

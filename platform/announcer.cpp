@@ -1,6 +1,17 @@
 #include "announcer.h"
 
+#include <chrono>
+
 namespace zomar {
+
+namespace {
+
+// Long enough for a reader to take the message as it appears (it reads the
+// name, which stays), short enough that a review of the window right after
+// a change does not meet it.
+constexpr std::chrono::milliseconds shownFor(250);
+
+} // namespace
 
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
@@ -8,6 +19,9 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
     hide();
+    m_gone.setSingleShot(true);
+    m_gone.setInterval(shownFor);
+    connect(&m_gone, &QTimer::timeout, this, &QWidget::hide);
 }
 
 void Announcer::announce(const QString &message)
@@ -17,6 +31,7 @@ void Announcer::announce(const QString &message)
     hide();
     setAccessibleName(message);
     show();
+    m_gone.start();
 }
 
 } // namespace zomar

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 namespace zomar {
 
 // Says a short message through the screen reader, if one listens: a
 // notification that appears with the message as its name, as desktop
-// notifications do. It is never painted, never takes the focus or a
-// click, and changes no pixel of its window.
+// notifications do, and is gone again a moment later, so that nothing a
+// reader reviews afterwards repeats a message that may no longer be true.
+// It is never painted, never takes the focus or a click, and changes no
+// pixel of its window.
 class Announcer : public QWidget
 {
     Q_OBJECT
@@ -15,6 +18,9 @@ public:
     explicit Announcer(QWidget *parent);
 
     void announce(const QString &message);
+
+private:
+    QTimer m_gone;
 };
 
 } // namespace zomar

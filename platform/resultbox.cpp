@@ -5,6 +5,8 @@
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -167,6 +169,31 @@ void ResultBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void ResultBox::focusInEvent(QFocusEvent *event)
+{
+    const QScopedValueRollback moving(m_focusMoving, true);
+    QLineEdit::focusInEvent(event);
+}
+
+void ResultBox::focusOutEvent(QFocusEvent *event)
+{
+    const QScopedValueRollback moving(m_focusMoving, true);
+    QLineEdit::focusOutEvent(event);
+}
+
+void ResultBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    // Opened from the keyboard, the menu has no item under the pointer, and
+    // Qt tells a reader of no focus in it: the menu itself takes it there.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        QAccessibleEvent focus(menu, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 } // namespace zomar

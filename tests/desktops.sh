@@ -65,16 +65,6 @@ until_size() {
     fail "$2: the window is $got, not ${1/!/other than }"
 }
 
-# quiet: once Orca's log has stopped growing, that is, it has said all.
-quiet() {
-    local size=-1
-    for _ in $(seq 50); do
-        sleep 0.3
-        [[ $(stat -c %s "$work/orca.log") == "$size" ]] && return
-        size=$(stat -c %s "$work/orca.log")
-    done
-}
-
 # shoot NAME [VAR=VALUE...] [-- ARGS...]: a screenshot of the client area,
 # which must equal the plain one to the pixel.
 shoot() {
@@ -122,36 +112,140 @@ xdotool windowsize "$wid" "$client_width" "$client_height"
 [[ $(settled restored "$wid" client) == "$client_size" ]] || fail "the window's size did not come back"
 stop
 
-# What a screen reader says (Orca, with its debug log): the whole text of
-# each result field as Tab reaches it, never a copy one character short,
-# and a band's new colour with the new value.
-# Orca runs once per user: with the user's own Orca running, this check is
-# left out rather than that Orca ended.
+# What a screen reader says: Orca, in Russian, with its debug log, driven
+# by the keys a user presses. Orca runs once per user: with the user's own
+# Orca running, this check is left out rather than that Orca ended.
+# said: all that Orca has said, an utterance a line. press KEY...: the keys,
+# to the window; heard: what Orca has said since. hear TEXT...: waits, ten
+# seconds at most (or $within), until Orca has said each text (a whole
+# utterance) since.
+said() { sed -n "s/^.* SPEECH OUTPUT: '\([^']*\)'.*/\1/p" "$work/orca.log" 2>/dev/null | sed -E 's/[. ]+$//'; }
+press() {
+    pressed="$*"
+    mark=$(said | wc -l)
+    xdotool key --window "$wid" "$@"
+}
+heard() { said | tail -n +$((mark + 1)); }
+hear() {
+    local text
+    for _ in $(seq $((${within:-10} * 10))); do
+        for text in "$@"; do grep -qxF -- "$text" <<<"$(heard)" || { sleep 0.1 && continue 2; }; done
+        return 0
+    done
+    fail "Orca did not say \"$text\" after $pressed; it said: $(heard | paste -sd '|')"
+}
+once() { [[ $(heard | grep -cxF -- "$1") == 1 ]] || fail "Orca said \"$1\" other than once: $(heard | paste -sd '|')"; }
+# step KEY: the key, and what Orca says first after it (in $line); false
+# when Orca says nothing within ten seconds.
+step() {
+    press "$1"
+    for _ in $(seq 100); do
+        line=$(heard | head -n 1)
+        [[ -n $line ]] && return
+        sleep 0.1
+    done
+    return 1
+}
+# review UNTIL: flat review from the window's top, line by line, until a
+# line that holds UNTIL; the lines in $lines.
+review() {
+    step Insert+KP_Home || fail "flat review said nothing of the window's top"
+    lines=$line
+    for _ in $(seq 40); do
+        [[ $lines == *"$1"* ]] && return
+        step KP_Page_Up || break
+        lines+=$'\n'$line
+    done
+    fail "flat review showed no \"$1\": $lines"
+}
 if pgrep -u "$(id -u)" -x orca >/dev/null; then
     echo "desktops: an Orca of this user is running; the screen reader's check is left out"
 else
-    orca -u "$work/orca" --debug-file="$work/orca.log" >/dev/null 2>&1 &
-    orca=$!
+    export LANG=ru_RU.UTF-8
+    # Orca writes its log through a terminal of its own, so that each line is
+    # there as it is written (to a file, Python holds lines back).
+    script -qfec "exec orca -u '$work/orca' --debug-file=/dev/tty" "$work/orca.log" >/dev/null 2>&1 </dev/null &
+    terminal=$!
+    started+=($terminal)
+    mark=0 pressed="Orca's start"
+    within=60 hear "Чтение с экрана включено"
+    orca=$(pgrep -P "$terminal")
     started+=($orca)
-    for _ in $(seq 100); do grep -qs 'SPEECH OUTPUT' "$work/orca.log" && break; sleep 0.1; done
     start QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     xdotool windowfocus "$wid"
-    click Op_C # a capacitor: all six fields
-    quiet
-    for _ in $(seq 9); do
-        xdotool key --window "$wid" Tab
-        quiet
+    hear "Сопротивление"
+    # A kind chosen: its value once.
+    press Down
+    hear "notification 99000 мкФ" "Емкость"
+    once "notification 99000 мкФ"
+    # Each result field: its name and its whole text, once, and no word of
+    # the selection Tab makes or ends.
+    press Tab
+    hear "5"
+    for field in "Цифры номинала:99" "Единица номинала:пФ" "Множитель:1000000000" \
+        "Номинал с единицей:99000 мкФ" "Допуск:+80% -20% (Z)" "Напряжение:90v"; do
+        press Tab
+        hear "${field%%:*} только для чтения text" "${field#*:} выделен"
+        once "${field#*:} выделен"
+        heard | grep -qi "не выделен" && fail "Orca spoke of a selection at ${field%%:*}: $(heard | paste -sd '|')"
     done
-    click L3_2
-    quiet
+    # The context menu, from the keyboard: spoken, and its items.
+    press shift+F10
+    hear "popup menu"
+    press Down
+    hear $'Копировать\tCtrl+C'
+    press Escape
+    hear "Напряжение только для чтения text"
+    # Band counts chosen: each its value once.
+    press shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+    hear "Кол-во полос panel"
+    press Left
+    hear "notification 99000 мкФ" "4"
+    press Left
+    hear "notification 99000 мкФ" "3"
+    once "notification 99000 мкФ"
+    # Resistor, three bands, capacitor, inductor: band 4 is shown again, and
+    # flat review shows it, its stripe and its swatches, and no hidden band.
+    press shift+Tab
+    hear "Емкость"
+    press Up
+    hear "notification 99000 МОм" "Сопротивление"
+    press Down
+    hear "notification 99000 мкФ" "Емкость"
+    press Down
+    hear "notification 99000 Гн" "Индуктивность"
+    once "notification 99000 Гн"
+    press KP_Subtract
+    hear "Войти в режим общего осмотра" "выбрано" # flat review, at the selected kind
+    review "Серебряный для полосы 4"
+    for text in "Цвет полосы 4: Золотой" "Золотой для полосы 4" "1 2 3 4 № полос"; do
+        [[ $lines == *"$text"* ]] || fail "flat review lacks \"$text\": $lines"
+    done
+    [[ $lines == *"полосы 5"* ]] && fail "flat review shows band 5, hidden: $lines"
+    # Band 4's silver clicked in flat review: chosen and said. The review
+    # goes word by word along the line, to the "4" of "для полосы 4".
+    word=""
+    for _ in $(seq 12); do
+        previous=$word
+        step KP_Right || break
+        word=$line
+        [[ $previous == полосы && $word == 4 ]] && break
+    done
+    [[ $word == 4 ]] || fail "flat review did not reach band 4's silver"
+    press KP_Divide
+    hear "notification Серебряный, 99000 Гн"
+    # A kind chosen after it: flat review reads neither message; its top line
+    # is the caption of the kinds' frame.
+    press KP_Subtract
+    hear "Выйти из режима общего осмотра"
+    press Up
+    hear "notification 99000 мкФ" "Емкость"
+    press KP_Subtract
+    hear "Войти в режим общего осмотра" "выбрано"
+    review "Exit"
+    [[ $lines == *"Серебряный, "* || ${lines%%$'\n'*} != Элемент ]] && fail "flat review reads a message: $lines"
     stop
-    end "$orca" # its log is whole once it has ended
-    spoken=$(sed -n "s/^.* SPEECH OUTPUT: '\([^']*\)'.*/\1/p" "$work/orca.log" | sed 's/ selected\.$//; s/\.$//')
-    for text in 99 пФ 1000000000 "99000 мкФ" "+80% -20% (Z)" 90v; do
-        grep -qxF -- "$text" <<<"$spoken" || fail "Orca did not say \"$text\"; it said: $spoken"
-        grep -qxF -- "${text%?}" <<<"$spoken" && fail "Orca said \"${text%?}\" for \"$text\""
-    done
-    grep -qF 'Красный, 9900 пФ' <<<"$spoken" || fail "Orca did not say red and the new value; it said: $spoken"
+    end "$orca" "$terminal"
 fi
 
 # On Wayland: Weston (its X11 backend, a window on this X server) at output

@@ -66,6 +66,18 @@ struct Model
     }
 };
 
+// The names a widget has as it shows, one for each time.
+struct ShownNames : QObject
+{
+    QStringList names;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            names << static_cast<QWidget *>(watched)->accessibleName();
+        return false;
+    }
+};
+
 } // namespace
 
 class TestInteraction : public WindowTest
@@ -90,6 +102,10 @@ private slots:
     void inertControls();
     void hiddenSwatchCannotBeClicked();
     void accessibleNames();
+    void announcements_data();
+    void announcements();
+    void announcerLeavesTheFocus();
+    void unchangedFieldsKeepSelection();
     void randomWalk_data();
     void randomWalk();
 
@@ -468,6 +484,68 @@ void TestInteraction::accessibleNames()
     QCOMPARE(m_window->evaluationCount(), evaluations);
     click("Op_G");
     QCOMPARE(get("Line4")->accessibleName(), QStringLiteral("Цвет полосы 4: Золотой"));
+}
+
+// Each change of a band, a band count or a kind is said once, with the value
+// it gives; the message shows anew each time (a reader speaks it as it
+// shows), and is gone a moment later, before it can be outdated.
+void TestInteraction::announcements_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("said");
+    QTest::newRow("band") << QStringList{"L1_4"} << QStringList{"Желтый, 499000 МОм"};
+    QTest::newRow("two bands") << QStringList{"L1_4", "L2_4"}
+                               << QStringList{"Желтый, 499000 МОм", "Желтый, 449000 МОм"};
+    QTest::newRow("band count") << QStringList{"L4_En"} << QStringList{"99000 МОм"};
+    QTest::newRow("same count") << QStringList{"L5_En"} << QStringList{};
+    QTest::newRow("kind") << QStringList{"Op_C", "Op_R"} << QStringList{"99000 мкФ", "999000 МОм"};
+    QTest::newRow("inductor and its four bands") << QStringList{"Op_G"} << QStringList{"99000 Гн"};
+}
+
+void TestInteraction::announcements()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, said);
+    auto *notice = m_window->findChild<Announcer *>();
+    ShownNames shown;
+    notice->installEventFilter(&shown);
+    for (const QString &name : clicks)
+        click(name);
+    QCOMPARE(shown.names, said);
+    QTRY_VERIFY(!notice->isVisible());
+}
+
+// Said while the user is in a result field, a change leaves the focus there.
+void TestInteraction::announcerLeavesTheFocus()
+{
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    get("Result2")->setFocus(Qt::TabFocusReason);
+    QAccessible::queryAccessibleInterface(get("L1_2"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(m_window->bandIndex(1), 2);
+    QCOMPARE(QApplication::focusWidget(), get("Result2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), get("R_Full"));
+}
+
+// A field whose text stays is not written: the user's selection in it stays.
+void TestInteraction::unchangedFieldsKeepSelection()
+{
+    click("Label2"); // the window in use, as a user's is: its first press settles Qt's fields once
+    const QStringList fields = {"Result", "Result2", "Result3", "R_Full", "Ed_Izm"};
+    for (const QString &name : fields)
+        get<ResultBox>(name)->selectAll();
+    std::map<QString, QString> before;
+    for (const QString &name : fields)
+        before[name] = text(name);
+    click("L1_4"); // new digits and value, the same multiplier, tolerance and unit
+    for (const QString &name : fields) {
+        const bool changed = text(name) != before.at(name);
+        QVERIFY2(changed == (name == "Result" || name == "R_Full"), qPrintable(name));
+        QVERIFY2(get<ResultBox>(name)->hasSelectedText() != changed, qPrintable(name));
+    }
 }
 
 void TestInteraction::randomWalk_data()

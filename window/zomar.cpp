@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace zomar {
 
@@ -138,6 +139,7 @@ void Zomar::chooseBandCount(int count)
     m_selection.bandCount = count;
     ui.offer(m_selection.kind, count);
     Tabl();
+    announceValue();
 }
 
 void Zomar::chooseKind(ComponentKind kind)
@@ -145,6 +147,15 @@ void Zomar::chooseKind(ComponentKind kind)
     m_selection.kind = kind;
     ui.offer(kind, m_selection.bandCount);
     Tabl();
+    announceValue();
+}
+
+// Heard as well as seen: the value a kind or band count gives, once for the
+// user's one choice (the inductor's choice of four bands is part of it).
+void Zomar::announceValue()
+{
+    if (!m_choosingKind)
+        m_announcer->announce(ui.R_Full->text());
 }
 
 void Zomar::L3_En_Click()
@@ -177,12 +188,15 @@ void Zomar::Op_C_Click()
 void Zomar::Op_G_Click()
 {
     m_selection.kind = ComponentKind::Inductor;
-    if (m_selection.bandCount == 4)
+    if (m_selection.bandCount == 4) {
         ui.offer(m_selection.kind, 4);
-    else
+    } else {
+        const QScopedValueRollback choosingKind(m_choosingKind, true);
         ui.L4_En->setChecked(true); // runs L4_En_Click, which offers the inductor's four bands
+    }
     paintBand(4, Gold);
     Tabl();
+    announceValue();
 }
 
 void Zomar::Exit_Btn_Click()
