@@ -69,8 +69,13 @@ start() {
     sleep 1
 }
 
-# The portable folder, as the zip unpacks it.
+# The portable folder, as the zip unpacks it. What ships beside Zomar.exe
+# (Qt, its plug-in and texts, the MinGW runtime) has the bytes recorded in
+# the repository: another machine's build of it is the same.
 cmake --install "$build" --prefix "$work/portable" >/dev/null
+shipped=$(realpath "$(dirname "$0")/../packaging/windows/shipped.sha256")
+(cd "$work/portable" && sha256sum --quiet -c "$shipped") \
+    || fail "what ships differs from packaging/windows/shipped.sha256 (a new Debian upload, or a build that is not reproducible: diffoscope tells)"
 start "$work/portable/Zomar.exe"
 drive_window
 

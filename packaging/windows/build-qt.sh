@@ -16,7 +16,11 @@ qt_options=(
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
     -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF
 )
-key=$( (echo "$qt_version"; printf '%s\n' "${qt_options[@]}"; cat "$here/mingw-w64.cmake") \
+# Reproducible: the DLLs are stamped with the Qt source's date (its Debian
+# changelog's, not the clock's), and no build folder's path is built in,
+# so that two machines make the same bytes.
+reproducible="SOURCE_DATE_EPOCH from debian/changelog; -ffile-prefix-map"
+key=$( (echo "$qt_version"; printf '%s\n' "${qt_options[@]}" "$reproducible"; cat "$here/mingw-w64.cmake") \
        | sha256sum | cut -c1-12)
 prefix=${XDG_CACHE_HOME:-$HOME/.cache}/zomar/qt-$qt_version-mingw-$key
 
@@ -77,6 +81,9 @@ if [[ ! -f $work/.unpacked ]]; then
     touch "$work/.unpacked"
 fi
 src=$(find "$work" -maxdepth 1 -type d -name 'qtbase-*' | head -n 1)
+SOURCE_DATE_EPOCH=$(tar -xOf "$work"/qt6-base_*.debian.tar.* debian/changelog | sed -n 's/^ -- .*>  //p' | head -n 1 |
+                    date -f - +%s) || { echo "Windows Qt: no date in the source's debian/changelog" >&2; exit 1; }
+export SOURCE_DATE_EPOCH
 
 echo "Windows Qt $qt_version: building into $prefix (once; about half an hour on two cores)" >&2
 failed() { # log
@@ -88,6 +95,7 @@ cmake -S "$src" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_C_FLAGS="-ffile-prefix-map=$work/=" -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work/=" \
     "${qt_options[@]}" >"$work/configure.log" 2>&1 || failed "$work/configure.log"
 cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 || failed "$work/build.log"
 cmake --install "$work/build" >/dev/null
