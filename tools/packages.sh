@@ -5,7 +5,7 @@ build_packages=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberati
 # window, desktops: a window manager, a GTK theme, the Orca screen reader,
 # Weston with Qt's Wayland plugin; leak check, packaging: cpack needs
 # dpkg-dev and file to compute library dependencies) and benchmarks:
-test_packages=(clang-format clang libclang-rt-dev libbenchmark-dev xvfb xdotool imagemagick desktop-file-utils appstream librsvg2-bin
+test_packages=(clang-format clang libclang-rt-dev llvm libbenchmark-dev xvfb xdotool imagemagick desktop-file-utils appstream librsvg2-bin
                dpkg-dev file lintian valgrind time procps
                openbox wmctrl x11-utils qt6-gtk-platformtheme dbus at-spi2-core orca weston qt6-wayland)
 # To cross-build the Windows program (packaging/windows/build.sh) and test it
