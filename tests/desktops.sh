@@ -143,6 +143,8 @@ else
         quiet
     done
     click L3_2
+    announced='Красный, 9900 пФ' # the band's colour and the new value
+    for _ in $(seq 100); do grep -qF "$announced" "$work/orca.log" && break; sleep 0.1; done
     quiet
     stop
     end "$orca" # its log is whole once it has ended
@@ -151,7 +153,7 @@ else
         grep -qxF -- "$text" <<<"$spoken" || fail "Orca did not say \"$text\"; it said: $spoken"
         grep -qxF -- "${text%?}" <<<"$spoken" && fail "Orca said \"${text%?}\" for \"$text\""
     done
-    grep -qF 'Красный, 9900 пФ' <<<"$spoken" || fail "Orca did not say red and the new value; it said: $spoken"
+    grep -qF "$announced" <<<"$spoken" || fail "Orca did not say red and the new value; it said: $spoken"
 fi
 
 # On Wayland: Weston (its X11 backend, a window on this X server) at output
