@@ -65,6 +65,11 @@ until_size() {
     fail "$2: the window is $got, not ${1/!/other than }"
 }
 
+# What Orca has said, one line each, and how many of those lines are more
+# than a key's echo.
+spoken() { sed -n "s/^.* SPEECH OUTPUT: '\([^']*\)'.*/\1/p" "$work/orca.log" | sed 's/ selected\.$//; s/\.$//'; }
+said() { spoken | grep -vcx tab || true; }
+
 # quiet: once Orca's log has stopped growing, that is, it has said all.
 quiet() {
     local size=-1
@@ -138,8 +143,12 @@ else
     xdotool windowfocus "$wid"
     click Op_C # a capacitor: all six fields
     quiet
+    # Orca drops what a focus it has not yet spoken of had to say: each Tab
+    # waits for its answer (up to 10 s) before the next.
     for _ in $(seq 9); do
+        before=$(said)
         xdotool key --window "$wid" Tab
+        for _ in $(seq 100); do (($(said) > before)) && break; sleep 0.1; done
         quiet
     done
     click L3_2
@@ -148,7 +157,7 @@ else
     quiet
     stop
     end "$orca" # its log is whole once it has ended
-    spoken=$(sed -n "s/^.* SPEECH OUTPUT: '\([^']*\)'.*/\1/p" "$work/orca.log" | sed 's/ selected\.$//; s/\.$//')
+    spoken=$(spoken)
     for text in 99 пФ 1000000000 "99000 мкФ" "+80% -20% (Z)" 90v; do
         grep -qxF -- "$text" <<<"$spoken" || fail "Orca did not say \"$text\"; it said: $spoken"
         grep -qxF -- "${text%?}" <<<"$spoken" && fail "Orca said \"${text%?}\" for \"$text\""
