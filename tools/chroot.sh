@@ -57,13 +57,12 @@ if [[ ! -f $root/.complete ]]; then
 fi
 
 # Whatever runs in the chroot ends with it; then its mounts go.
-root=$(realpath "$root")  # as /proc/PID/root names it
 cleanup() {
     local pids=() pid
     left() { # the processes whose root is the chroot's
         pids=()
         for pid in /proc/[0-9]*; do
-            [[ $(readlink "$pid/root" 2>/dev/null) == "$root" ]] && pids+=("${pid#/proc/}")
+            [[ $pid/root -ef $root ]] && pids+=("${pid#/proc/}")
         done
         ((${#pids[@]}))
     }
