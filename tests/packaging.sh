@@ -40,19 +40,29 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 [[ -x $root/bin/${exec_line%% *} ]] || fail "Exec=$exec_line is not the installed binary"
 
 metainfo=$root/share/metainfo/$id.metainfo.xml
-appstreamcli validate --no-net "$metainfo" >"$work/as.log" 2>&1 || { cat "$work/as.log"; fail "appstreamcli validate"; }
+# AppStream 1.0 asks for a homepage, which the project does not have and so
+# does not name; 0.16 (Debian 12) knows neither that check nor <developer>.
+as_validate=(appstreamcli validate --no-net)
+appstreamcli --version | grep -q 'version: 0\.' || as_validate+=(--override=url-homepage-missing=info)
+"${as_validate[@]}" "$metainfo" >"$work/as.log" 2>&1 || { cat "$work/as.log"; fail "appstreamcli validate"; }
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release is not $version"
-# Pedantic: only the id's capital, which the desktop entry's name shares.
-appstreamcli validate --pedantic --no-net "$metainfo" >"$work/as.log" 2>&1 || true
-grep -E '^[EWI]:|^P:' "$work/as.log" | grep -v 'cid-contains-uppercase-letter' && fail "appstreamcli validate --pedantic"
+# Pedantic: only the id's capital, which the desktop entry's name shares, and the above.
+"${as_validate[@]}" --pedantic "$metainfo" >"$work/as.log" 2>&1 || true
+grep -E '^[EWI]:|^P:' "$work/as.log" | grep -vE 'cid-contains-uppercase-letter|url-homepage-missing|unknown-tag developer$' \
+    && fail "appstreamcli validate --pedantic"
 grep -qx 'Comment\[ru\]=.*' "$desktop" && grep -q 'xml:lang="ru"' "$metainfo" || fail "no Russian translations"
 zcat "$root/share/man/man1/zomar.1.gz" | grep -q '^\.SH FILES' || fail "manual page has no FILES"
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/deb/zomar_"$version"-1_*.deb) || fail "no package zomar_$version-1"
 [[ $(dpkg-deb -f "$deb" Version) == "$version-1" ]] || fail "package version"
-# Debian's own checks: any error or warning fails.
-lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
+# Debian's own checks: any error or warning fails. Its metainfo check, where
+# it has one (Debian 13: appstreamcli, which misses the homepage), is left to
+# the pedantic one above.
+lintian_options=(--fail-on error,warning)
+! lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1 \
+    || lintian_options+=(--suppress-tags appstream-metadata-validation-failed)
+lintian "${lintian_options[@]}" "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libc6; do
     [[ $depends == *"$dep"* ]] || fail "package does not depend on $dep: $depends"

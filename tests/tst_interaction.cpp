@@ -370,7 +370,7 @@ void TestInteraction::arrowKeysRunTheHandlers()
 // clicked before; an inductor's band count can be changed by keys alone.
 void TestInteraction::keyboardOnly()
 {
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     // The stops that Tab visits from Exit round to Exit.
     const auto tabCycle = [] {

@@ -192,7 +192,7 @@ void TestPlatform::optionGroupKeyboard()
     auto *after = new QPushButton(QStringLiteral("after"), &window);
     after->move(0, 60);
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const auto tabFrom = [](QWidget *from, bool back = false) {
         from->setFocus();

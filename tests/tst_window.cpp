@@ -482,7 +482,7 @@ void TestWindow::keyboardFocusIsVisible()
 {
     QFETCH(QString, name);
     QFETCH(QString, previous);
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     QWidget *w = get(name);
     const auto luminance = [](QColor c) {

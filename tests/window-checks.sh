@@ -2,13 +2,17 @@
 # clicks for the window $wid of the process $pid, screenshots in $shots.
 # Coordinates are the client area's.
 
+# ImageMagick 7 as magick (its convert, kept for compatibility, writes a
+# stray line with -fx); 6 as convert.
+im_convert=$(command -v magick || echo convert)
+
 shot() {
     import -window "$wid" "$shots/$1.png"
 }
 
 # The colour at a pixel of a screenshot as r,g,b.
 colour() {
-    convert "$shots/$1.png" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
+    "$im_convert" "$shots/$1.png" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
 }
 
 expect() { # shot x y r,g,b what
@@ -37,7 +41,7 @@ left_edge() {
 caption_ink() {
     local x y w h
     read -r x y w h <<<"${rect[Label23]}"
-    convert "$shots/$1.png" -crop "${w}x$h+$x+$y" +repage -fx '(r>0.6 && g>0.6 && b<0.5) ? 1 : 0' \
+    "$im_convert" "$shots/$1.png" -crop "${w}x$h+$x+$y" +repage -fx '(r>0.6 && g>0.6 && b<0.5) ? 1 : 0' \
         -format '%[fx:round(mean*w*h)]' info:
 }
 

@@ -4,8 +4,18 @@
 # The system's apt configuration is left alone: the source list is private.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../tools/archive.sh"
 
 qt_version=6.4.2
+# Qt's tools (moc, rcc, uic) come from the host's Qt, whose output needs a
+# Qt of the same version to build against.
+host_moc=/usr/lib/qt6/libexec/moc
+host_qt=$("$host_moc" -v 2>/dev/null | awk '{print $2}') || true
+if [[ $host_qt != "$qt_version" ]]; then
+    echo "Windows Qt: the host's Qt tools are ${host_qt:-missing} ($host_moc), the Windows Qt is $qt_version;" \
+         "the Windows program is built on a Debian 12 machine, whose Qt is $qt_version" >&2
+    exit 1
+fi
 qt_options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
@@ -37,37 +47,13 @@ chmod 755 "$work"  # apt fetches as _apt
 
 # Debian's source package, through a private source list and state folder,
 # from the archive the system's own apt sources name for Debian 12 (whose
-# qt6-base is Qt 6.4.2), in either of apt's formats.
+# qt6-base is Qt 6.4.2).
 suite=bookworm
-archive() {
-    # One-line format: deb [options] URI SUITE COMPONENT...
-    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | awk -v suite=$suite '
-        /^[ \t]*deb(-src)?[ \t]/ {
-            sub(/\[[^]]*\]/, "")
-            if ($3 == suite) for (i = 4; i <= NF; i++) if ($i == "main") { print $2; exit }
-        }'
-    # deb822 format: stanzas of Types, URIs, Suites, Components (Enabled: no skips one).
-    cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk -v suite=$suite '
-        BEGIN { RS = ""; FS = "\n" }
-        {
-            split("", f)
-            for (i = 1; i <= NF; i++)
-                if ($i !~ /^[ \t]*#/ && match($i, /^[A-Za-z-]+:/))
-                    f[tolower(substr($i, 1, RLENGTH - 1))] = substr($i, RLENGTH + 1)
-            if (f["types"] !~ /deb/ || tolower(f["enabled"]) ~ /no/) next
-            found = 0
-            n = split(f["suites"], s, " ")
-            for (i = 1; i <= n; i++) if (s[i] == suite) found++
-            n = split(f["components"], c, " ")
-            for (i = 1; i <= n; i++) if (c[i] == "main") found++
-            if (found == 2) { split(f["uris"], u, " "); print u[1]; exit }
-        }'
-}
 if [[ ! -f $work/.unpacked ]]; then
-    mirror=$(archive | head -n 1)
+    mirror=$(debian_archive "$suite")
     [[ -n $mirror ]] || {
-        echo "Windows Qt: no apt source for Debian $suite main is configured in /etc/apt/sources.list" \
-             "or /etc/apt/sources.list.d/; add one to fetch qt6-base's source" >&2
+        echo "Windows Qt: apt knows no Debian archive with $suite main (apt-get indextargets lists none);" \
+             "add one to the apt sources, or run apt-get update, to fetch qt6-base's source" >&2
         exit 1
     }
     mkdir -p "$work/apt/lists/partial"
