@@ -12,6 +12,11 @@ source "$root/tools/packages.sh"
 qt=$("$here/build-qt.sh")
 build=${1:-$root/build/windows}
 (($#)) && shift
+# A build folder configured against another Qt (an older cache) keeps that
+# Qt's packages in its cache: it starts afresh instead.
+if [[ -f $build/CMakeCache.txt ]] && ! grep -qx "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" "$build/CMakeCache.txt"; then
+    rm -f "$build/CMakeCache.txt"
+fi
 cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
     -DCMAKE_PREFIX_PATH="$qt" \
