@@ -15,7 +15,7 @@ build=$(cd "$1" && pwd)
 shots=${2:-$work/shots}
 mkdir -p "$shots"
 wine=/usr/lib/wine/wine64
-at_exit+=('WINEPREFIX=$work/prefix wineserver -k 2>/dev/null')
+at_exit+=('WINEPREFIX=$work/prefix /usr/lib/wine/wineserver -k 2>/dev/null')
 # The version the build stamped, as CMake's cache has it.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [[ -n $version ]] || fail "no project version in $build/CMakeCache.txt"
@@ -57,6 +57,10 @@ start() {
     "$wine" start /wait /unix "$1" >/dev/null 2>&1 &
     pid=$!
     started+=($pid)
+    await_window "$1"
+}
+# await_window FROM: $wid is the program's window, once it shows.
+await_window() {
     # Polled: Wine's short-lived windows (the installer's among them) can
     # vanish mid-search, and xdotool's own --sync gives up on that.
     wid=
@@ -83,9 +87,21 @@ programs=$work/prefix/drive_c/ProgramData/Microsoft/Windows/"Start Menu"/Program
 start "$programs/Zomar.lnk"
 shot installed
 expect installed $(at Line1) 255,255,255 "stripe 1 of the program the shortcut started"
-click Exit_Btn # a link's program is not start's child: wait for it by name
-for _ in $(seq 100); do pgrep -f 'Zomar\.exe$' >/dev/null || break; sleep 0.1; done
-pgrep -f 'Zomar\.exe$' >/dev/null && fail "the installed program did not end"
+# in_prefix PATTERN: the processes of this Wine prefix whose command line matches.
+in_prefix() {
+    local p
+    for p in $(pgrep -f "$1"); do
+        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" 2>/dev/null && echo "$p"
+    done
+}
+# exit_zomar: Exit pressed in the window $wid; the program, not a child of
+# this script, ends.
+exit_zomar() {
+    click Exit_Btn
+    for _ in $(seq 100); do [[ -z $(in_prefix 'Zomar\.exe') ]] && return; sleep 0.1; done
+    fail "the installed program did not end"
+}
+exit_zomar
 version_block "$work/prefix/drive_c/Program Files/Zomar/Uninstall.exe"
 
 # entry [HKCU]: the Uninstall entry's values (as UTF-8: reg prints '?' for
