@@ -4,8 +4,8 @@
 # from the files. The NSIS installer installs silently, its Start-menu
 # shortcut starts the program, a second install goes into the folder of the
 # first, a per-user install needs no rights, and the uninstaller leaves
-# nothing behind. The same source built again in another folder gives the
-# same bytes.
+# nothing behind, and through its pages it does the same. The same source
+# built again in another folder gives the same bytes.
 # usage: wine.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -118,6 +118,44 @@ copies() {
 [[ $(entry) == *'"DisplayIcon"="C:\\Program Files\\Zomar\\Zomar.exe"'* && $(entry) == *"\"DisplayVersion\"=\"$version\""* ]] \
     || fail "no uninstall entry with the program's icon and version: $(entry)"
 
+# pages FILE [ARGUMENT...]: the installer or uninstaller FILE started as by a
+# double-click, until its first page shows, titled as the setup is.
+pages() {
+    "$wine" "$@" >/dev/null 2>&1 &
+    pages_pid=$!
+    started+=($pages_pid)
+    for _ in $(seq 120); do setup_window >/dev/null && return; sleep 0.5; done
+    fail "no setup window from $*"
+}
+setup_window() {
+    xdotool search --onlyvisible --name '^(Zomar Setup|Установка Zomar|Zomar Uninstall|Удаление Zomar)$' 2>/dev/null | head -n 1
+    return "${PIPESTATUS[0]}"
+}
+# through: Return on each page, its default taken, until the setup's window
+# has been gone a while (an uninstaller goes on from a copy of itself).
+through() {
+    local gone=0 setup
+    for _ in $(seq 240); do
+        if setup=$(setup_window); then
+            gone=0
+            xdotool key --window "$setup" Return 2>/dev/null || true
+        elif ! kill -0 "$pages_pid" 2>/dev/null && ((++gone > 4)); then
+            return
+        fi
+        sleep 0.5
+    done
+    fail "the setup did not end through its pages"
+}
+# Through the pages into a folder given with /D=: one copy, there, which
+# the last page starts.
+pages "$installer" '/D=C:\Chosen\Zomar'
+through
+await_window "the last page"
+[[ $(copies) == C:/Chosen/Zomar/Zomar.exe && $(entry) == *'"InstallLocation"="C:\\Chosen\\Zomar"'* ]] \
+    || fail "through the pages with /D=: $(copies) $(entry)"
+[[ -n $(in_prefix 'C:.Chosen.Zomar.Zomar\.exe') ]] || fail "the last page did not start the installed program"
+exit_zomar
+
 # Installed again into a folder of the user's choice, then once more: one
 # copy on the disk, in that folder, and the Uninstall entry points at it.
 "$wine" "$installer" /S '/D=C:\Программы\Zomar' >/dev/null 2>&1
@@ -126,6 +164,20 @@ copies() {
 [[ $(entry) == *'"UninstallString"="\"C:\\Программы\\Zomar\\Uninstall.exe\"'* ]] \
     || fail "the uninstall entry does not point at the install: $(entry)"
 "$wine" 'C:\Программы\Zomar\Uninstall.exe' /S >/dev/null 2>&1
+
+# Through the pages over the copy CPack's installer left in C:\Old: one copy,
+# there, and an entry of ours alone.
+cp -r "$work/portable" "$work/prefix/drive_c/Old"
+"$wine" reg add 'HKLM\Software\Zomar developers\Zomar' /ve /d 'C:\Old' /f >/dev/null 2>&1
+"$wine" reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zomar' /v StartMenu /d Zomar /f >/dev/null 2>&1
+pages "$installer"
+through
+await_window "the last page"
+exit_zomar
+[[ $(copies) == C:/Old/Zomar.exe && $(entry) == *'"InstallLocation"="C:\\Old"'* && $(entry) != *StartMenu* ]] \
+    || fail "through the pages over CPack's install: $(copies) $(entry)"
+
+"$wine" 'C:\Old\Uninstall.exe' /S >/dev/null 2>&1
 
 # For the current user alone: no administrator's folder, key or shortcut.
 "$wine" "$installer" /S /CurrentUser >/dev/null 2>&1
