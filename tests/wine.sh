@@ -146,6 +146,15 @@ through() {
     done
     fail "the setup did not end through its pages"
 }
+# refused WHY ARGUMENT...: the installer with these arguments fails with a
+# message and a non-zero exit.
+refused() {
+    local why=$1
+    shift
+    ! timeout -k 10 120 "$wine" "$installer" "$@" >/dev/null 2>"$work/stderr" || fail "installed $why"
+    grep -q Zomar "$work/stderr" || fail "no message when refused $why"
+}
+
 # Through the pages into a folder given with /D=: one copy, there, which
 # the last page starts.
 pages "$installer" '/D=C:\Chosen\Zomar'
@@ -164,6 +173,12 @@ exit_zomar
 [[ $(entry) == *'"UninstallString"="\"C:\\Программы\\Zomar\\Uninstall.exe\"'* ]] \
     || fail "the uninstall entry does not point at the install: $(entry)"
 "$wine" 'C:\Программы\Zomar\Uninstall.exe' /S >/dev/null 2>&1
+
+# A folder that cannot be used is refused.
+for folder in 'Q:\Nope\Zomar' 'C:\windows\win.ini\Zomar' 'C:\bad<name>|\Zomar'; do
+    refused "into $folder" /S "/D=$folder"
+done
+[[ -z $(copies) ]] || fail "installed into a folder that cannot be used: $(copies)"
 
 # Through the pages over the copy CPack's installer left in C:\Old: one copy,
 # there, and an entry of ours alone.
