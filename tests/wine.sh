@@ -156,13 +156,17 @@ refused() {
 }
 
 # Through the pages into a folder given with /D=: one copy, there, which
-# the last page starts.
+# the last page starts; an install over it while it runs is refused and
+# writes nothing.
 pages "$installer" '/D=C:\Chosen\Zomar'
 through
 await_window "the last page"
 [[ $(copies) == C:/Chosen/Zomar/Zomar.exe && $(entry) == *'"InstallLocation"="C:\\Chosen\\Zomar"'* ]] \
     || fail "through the pages with /D=: $(copies) $(entry)"
 [[ -n $(in_prefix 'C:.Chosen.Zomar.Zomar\.exe') ]] || fail "the last page did not start the installed program"
+touch "$work/marker"
+refused "over the running program" /S
+[[ -z $(find "$work/prefix/drive_c/Chosen" -newer "$work/marker") ]] || fail "written over the running program"
 exit_zomar
 
 # Installed again into a folder of the user's choice, then once more: one
