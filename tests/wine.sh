@@ -155,10 +155,11 @@ refused() {
     grep -q Zomar "$work/stderr" || fail "no message when refused $why"
 }
 
-# Through the pages into a folder given with /D=: one copy, there, which
-# the last page starts; an install over it while it runs is refused and
-# writes nothing.
+# Through the pages into a folder given with /D=, a second installer refused
+# meanwhile: one copy, there, which the last page starts; an install over it
+# while it runs is refused and writes nothing.
 pages "$installer" '/D=C:\Chosen\Zomar'
+refused "beside another installer" /S
 through
 await_window "the last page"
 [[ $(copies) == C:/Chosen/Zomar/Zomar.exe && $(entry) == *'"InstallLocation"="C:\\Chosen\\Zomar"'* ]] \
