@@ -4,8 +4,10 @@
 # from the files. The NSIS installer installs silently, its Start-menu
 # shortcut starts the program, a second install goes into the folder of the
 # first, a per-user install needs no rights, and the uninstaller leaves
-# nothing behind, and through its pages it does the same. The same source
-# built again in another folder gives the same bytes.
+# nothing behind. Through its pages it does the same; it refuses a folder
+# that cannot be used, a second installer at once and a running program;
+# each uninstaller removes its own install. The same source built again in
+# another folder gives the same bytes.
 # usage: wine.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -197,13 +199,17 @@ exit_zomar
 [[ $(copies) == C:/Old/Zomar.exe && $(entry) == *'"InstallLocation"="C:\\Old"'* && $(entry) != *StartMenu* ]] \
     || fail "through the pages over CPack's install: $(copies) $(entry)"
 
-"$wine" 'C:\Old\Uninstall.exe' /S >/dev/null 2>&1
-
-# For the current user alone: no administrator's folder, key or shortcut.
+# For the current user alone, beside the one for all users: no
+# administrator's folder, key or shortcut; its uninstaller, double-clicked,
+# removes it alone.
 "$wine" "$installer" /S /CurrentUser >/dev/null 2>&1
-[[ $(copies) == C:/users/*/AppData/Local/Programs/Zomar/Zomar.exe && -z $(entry HKLM) && -n $(entry HKCU) ]] \
+[[ $(copies) == $'C:/Old/Zomar.exe\nC:/users/'*/AppData/Local/Programs/Zomar/Zomar.exe && $(entry HKLM) == *'C:\\Old'* && -n $(entry HKCU) ]] \
     || fail "a per-user install: $(copies) $(entry HKLM)"
-"$wine" "$(copies | sed 's|Zomar.exe$|Uninstall.exe|')" /S >/dev/null 2>&1
+pages "$(copies | sed -n '/users/{s|Zomar.exe$|Uninstall.exe|;s|/|\\|g;p}')"
+through
+[[ $(copies) == C:/Old/Zomar.exe && $(entry HKLM) == *'C:\\Old'* && -z $(entry HKCU) ]] \
+    || fail "the per-user uninstaller: $(copies) $(entry HKLM) $(entry HKCU)"
+"$wine" 'C:\Old\Uninstall.exe' /S >/dev/null 2>&1
 
 # The uninstallers leave nothing behind: files, shortcuts, keys.
 for _ in $(seq 50); do [[ -z $(copies) ]] && break; sleep 0.2; done
