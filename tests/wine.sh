@@ -105,6 +105,8 @@ exit_zomar() {
 }
 exit_zomar
 version_block "$work/prefix/drive_c/Program Files/Zomar/Uninstall.exe"
+wrestool -x --raw --type=16 "$work/prefix/drive_c/Program Files/Zomar/Uninstall.exe" | iconv -f UTF-16LE -t UTF-8 -c \
+    | grep -q "Установка и удаление Zomar" || fail "the uninstaller's version block calls it the installer"
 
 # entry [HKCU]: the Uninstall entry's values (as UTF-8: reg prints '?' for
 # what is not ASCII).
