@@ -4,8 +4,10 @@
 # from the files. The NSIS installer installs silently, its Start-menu
 # shortcut starts the program, a second install goes into the folder of the
 # first, a per-user install needs no rights, and the uninstaller leaves
-# nothing behind. The same source built again in another folder gives the
-# same bytes.
+# nothing behind. Through its pages it does the same; it refuses a folder
+# that cannot be used, a second installer at once and a running program;
+# each uninstaller removes its own install. The same source built again in
+# another folder gives the same bytes.
 # usage: wine.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -15,7 +17,7 @@ build=$(cd "$1" && pwd)
 shots=${2:-$work/shots}
 mkdir -p "$shots"
 wine=/usr/lib/wine/wine64
-at_exit+=('WINEPREFIX=$work/prefix wineserver -k 2>/dev/null')
+at_exit+=('WINEPREFIX=$work/prefix /usr/lib/wine/wineserver -k 2>/dev/null')
 # The version the build stamped, as CMake's cache has it.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [[ -n $version ]] || fail "no project version in $build/CMakeCache.txt"
@@ -57,6 +59,10 @@ start() {
     "$wine" start /wait /unix "$1" >/dev/null 2>&1 &
     pid=$!
     started+=($pid)
+    await_window "$1"
+}
+# await_window FROM: $wid is the program's window, once it shows.
+await_window() {
     # Polled: Wine's short-lived windows (the installer's among them) can
     # vanish mid-search, and xdotool's own --sync gives up on that.
     wid=
@@ -88,10 +94,24 @@ programs=$work/prefix/drive_c/ProgramData/Microsoft/Windows/"Start Menu"/Program
 start "$programs/Zomar.lnk"
 shot installed
 expect installed $(at Line1) 255,255,255 "stripe 1 of the program the shortcut started"
-click Exit_Btn # a link's program is not start's child: wait for it by name
-for _ in $(seq 100); do pgrep -f 'Zomar\.exe$' >/dev/null || break; sleep 0.1; done
-pgrep -f 'Zomar\.exe$' >/dev/null && fail "the installed program did not end"
+# in_prefix PATTERN: the processes of this Wine prefix whose command line matches.
+in_prefix() {
+    local p
+    for p in $(pgrep -f "$1"); do
+        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" 2>/dev/null && echo "$p"
+    done
+}
+# exit_zomar: Exit pressed in the window $wid; the program, not a child of
+# this script, ends.
+exit_zomar() {
+    click Exit_Btn
+    for _ in $(seq 100); do [[ -z $(in_prefix 'Zomar\.exe') ]] && return; sleep 0.1; done
+    fail "the installed program did not end"
+}
+exit_zomar
 version_block "$work/prefix/drive_c/Program Files/Zomar/Uninstall.exe"
+wrestool -x --raw --type=16 "$work/prefix/drive_c/Program Files/Zomar/Uninstall.exe" | iconv -f UTF-16LE -t UTF-8 -c \
+    | grep -q "Установка и удаление Zomar" || fail "the uninstaller's version block calls it the installer"
 
 # entry [HKCU]: the Uninstall entry's values (as UTF-8: reg prints '?' for
 # what is not ASCII).
@@ -107,6 +127,58 @@ copies() {
 [[ $(entry) == *'"DisplayIcon"="C:\\Program Files\\Zomar\\Zomar.exe"'* && $(entry) == *"\"DisplayVersion\"=\"$version\""* ]] \
     || fail "no uninstall entry with the program's icon and version: $(entry)"
 
+# pages FILE [ARGUMENT...]: the installer or uninstaller FILE started as by a
+# double-click, until its first page shows, titled as the setup is.
+pages() {
+    "$wine" "$@" >/dev/null 2>&1 &
+    pages_pid=$!
+    started+=($pages_pid)
+    for _ in $(seq 120); do setup_window >/dev/null && return; sleep 0.5; done
+    fail "no setup window from $*"
+}
+setup_window() {
+    xdotool search --onlyvisible --name '^(Zomar Setup|Установка Zomar|Zomar Uninstall|Удаление Zomar)$' 2>/dev/null | head -n 1
+    return "${PIPESTATUS[0]}"
+}
+# through: Return on each page, its default taken, until the setup's window
+# has been gone a while (an uninstaller goes on from a copy of itself).
+through() {
+    local gone=0 setup
+    for _ in $(seq 240); do
+        if setup=$(setup_window); then
+            gone=0
+            xdotool key --window "$setup" Return 2>/dev/null || true
+        elif ! kill -0 "$pages_pid" 2>/dev/null && ((++gone > 4)); then
+            return
+        fi
+        sleep 0.5
+    done
+    fail "the setup did not end through its pages"
+}
+# refused WHY ARGUMENT...: the installer with these arguments fails with a
+# message and a non-zero exit.
+refused() {
+    local why=$1
+    shift
+    ! timeout -k 10 120 "$wine" "$installer" "$@" >/dev/null 2>"$work/stderr" || fail "installed $why"
+    grep -q Zomar "$work/stderr" || fail "no message when refused $why"
+}
+
+# Through the pages into a folder given with /D=, a second installer refused
+# meanwhile: one copy, there, which the last page starts; an install over it
+# while it runs is refused and writes nothing.
+pages "$installer" '/D=C:\Chosen\Zomar'
+refused "beside another installer" /S
+through
+await_window "the last page"
+[[ $(copies) == C:/Chosen/Zomar/Zomar.exe && $(entry) == *'"InstallLocation"="C:\\Chosen\\Zomar"'* ]] \
+    || fail "through the pages with /D=: $(copies) $(entry)"
+[[ -n $(in_prefix 'C:.Chosen.Zomar.Zomar\.exe') ]] || fail "the last page did not start the installed program"
+touch "$work/marker"
+refused "over the running program" /S
+[[ -z $(find "$work/prefix/drive_c/Chosen" -newer "$work/marker") ]] || fail "written over the running program"
+exit_zomar
+
 # Installed again into a folder of the user's choice, then once more: one
 # copy on the disk, in that folder, and the Uninstall entry points at it.
 "$wine" "$installer" /S '/D=C:\Программы\Zomar' >/dev/null 2>&1
@@ -116,11 +188,35 @@ copies() {
     || fail "the uninstall entry does not point at the install: $(entry)"
 "$wine" 'C:\Программы\Zomar\Uninstall.exe' /S >/dev/null 2>&1
 
-# For the current user alone: no administrator's folder, key or shortcut.
+# A folder that cannot be used is refused.
+for folder in 'Q:\Nope\Zomar' 'C:\windows\win.ini\Zomar' 'C:\bad<name>|\Zomar'; do
+    refused "into $folder" /S "/D=$folder"
+done
+[[ -z $(copies) ]] || fail "installed into a folder that cannot be used: $(copies)"
+
+# Through the pages over the copy CPack's installer left in C:\Old: one copy,
+# there, and an entry of ours alone.
+cp -r "$work/portable" "$work/prefix/drive_c/Old"
+"$wine" reg add 'HKLM\Software\Zomar developers\Zomar' /ve /d 'C:\Old' /f >/dev/null 2>&1
+"$wine" reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zomar' /v StartMenu /d Zomar /f >/dev/null 2>&1
+pages "$installer"
+through
+await_window "the last page"
+exit_zomar
+[[ $(copies) == C:/Old/Zomar.exe && $(entry) == *'"InstallLocation"="C:\\Old"'* && $(entry) != *StartMenu* ]] \
+    || fail "through the pages over CPack's install: $(copies) $(entry)"
+
+# For the current user alone, beside the one for all users: no
+# administrator's folder, key or shortcut; its uninstaller, double-clicked,
+# removes it alone.
 "$wine" "$installer" /S /CurrentUser >/dev/null 2>&1
-[[ $(copies) == C:/users/*/AppData/Local/Programs/Zomar/Zomar.exe && -z $(entry HKLM) && -n $(entry HKCU) ]] \
+[[ $(copies) == $'C:/Old/Zomar.exe\nC:/users/'*/AppData/Local/Programs/Zomar/Zomar.exe && $(entry HKLM) == *'C:\\Old'* && -n $(entry HKCU) ]] \
     || fail "a per-user install: $(copies) $(entry HKLM)"
-"$wine" "$(copies | sed 's|Zomar.exe$|Uninstall.exe|')" /S >/dev/null 2>&1
+pages "$(copies | sed -n '/users/{s|Zomar.exe$|Uninstall.exe|;s|/|\\|g;p}')"
+through
+[[ $(copies) == C:/Old/Zomar.exe && $(entry HKLM) == *'C:\\Old'* && -z $(entry HKCU) ]] \
+    || fail "the per-user uninstaller: $(copies) $(entry HKLM) $(entry HKCU)"
+"$wine" 'C:\Old\Uninstall.exe' /S >/dev/null 2>&1
 
 # The uninstallers leave nothing behind: files, shortcuts, keys.
 for _ in $(seq 50); do [[ -z $(copies) ]] && break; sleep 0.2; done
