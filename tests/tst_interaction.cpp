@@ -518,7 +518,7 @@ void TestInteraction::announcements()
 // Said while the user is in a result field, a change leaves the focus there.
 void TestInteraction::announcerLeavesTheFocus()
 {
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     get("Result2")->setFocus(Qt::TabFocusReason);
     QAccessible::queryAccessibleInterface(get("L1_2"))
