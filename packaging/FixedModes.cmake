@@ -1,13 +1,24 @@
-# Fixed modes in the zip and the .deb, whatever the builder's umask (which
-# masks the modes that install and CPack ask for). CPack runs this script
-# twice: once it has installed into its staging folder, every folder there
-# gets mode 755 (files have fixed modes already); once it has made the
+# Fixed modes in the zip, the .deb and the source package, whatever the
+# builder's umask (which masks the modes that install and CPack ask for, and
+# those of the checkout). CPack runs this script twice: once it has staged
+# what it packs, every folder and executable there gets mode 755, every other
+# file 644; once it has made the
 # packages, the members of each .deb (debian-binary, control and data) get
 # mode 644 in their ar headers.
 if(NOT CPACK_PACKAGE_FILES)
     file(GLOB_RECURSE zomar_staged LIST_DIRECTORIES true "${CPACK_TEMPORARY_DIRECTORY}/*")
     foreach(path "${CPACK_TEMPORARY_DIRECTORY}" ${zomar_staged})
-        if(IS_DIRECTORY "${path}" AND NOT IS_SYMLINK "${path}")
+        if(IS_SYMLINK "${path}")
+            continue()
+        endif()
+        # The source package carries its time stamp, as git archive's does.
+        if(path MATCHES "/packaging/source-date$")
+            file(WRITE "${path}" "$ENV{SOURCE_DATE_EPOCH}\n")
+        endif()
+        execute_process(COMMAND test -x "${path}" RESULT_VARIABLE zomar_plain)
+        if(zomar_plain)
+            file(CHMOD "${path}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+        else()
             file(CHMOD "${path}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ
                                              WORLD_EXECUTE)
         endif()

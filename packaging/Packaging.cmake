@@ -138,6 +138,12 @@ endif()
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake
      CONTENT "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n    set(ENV{SOURCE_DATE_EPOCH} ${ZOMAR_SOURCE_DATE_EPOCH})\nendif()\nset(ENV{TZ} UTC)\n")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake)
+# The source package: the source without its build folder and repository.
+set(CPACK_SOURCE_GENERATOR TXZ)
+# Patterns of full paths, written again into CPack's configuration: each
+# character special to a regular expression escaped, and each escape doubled.
+string(REGEX REPLACE "([][+.*()^$?|\\\\])" "\\\\\\\\\\1" zomar_top "${PROJECT_SOURCE_DIR}")
+set(CPACK_SOURCE_IGNORE_FILES "^${zomar_top}/build/" "^${zomar_top}/[.]git/" "^${zomar_top}/[.]git$")
 # Fixed modes in the packages, whatever the builder's umask.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/FixedModes.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/FixedModes.cmake)

@@ -91,4 +91,12 @@ git clone -q "$(dirname "$0")/.." "$work/theirs"
 cmake -S "$work/theirs" -B "$work/theirs-build" -DBUILD_TESTING=OFF -DZOMAR_BENCHMARKS=OFF >/dev/null
 cmp "$build/CPackSourceDate.cmake" "$work/theirs-build/CPackSourceDate.cmake" \
     || fail "another user's checkout is stamped otherwise: $(cat "$work/theirs-build/CPackSourceDate.cmake")"
+# Its source package holds what git tracks, no build folder, and its stamp.
+(cd "$work/theirs-build" && cpack --config CPackSourceConfig.cmake -B "$work/source" >/dev/null) || fail "source package"
+tarball=$work/source/zomar-$version-Source.tar.xz
+tar -tJf "$tarball" | sed -n 's|^[^/]*/||; /[^/]$/p' | sort >"$work/packed"
+git -C "$work/theirs" -c safe.directory="$work/theirs" ls-files | sort | diff - "$work/packed" \
+    || fail "the source package holds other files than git tracks"
+stamp=$(tar -xJOf "$tarball" "zomar-$version-Source/packaging/source-date")
+grep -q "SOURCE_DATE_EPOCH} $stamp)" "$build/CPackSourceDate.cmake" || fail "the source package's stamp is $stamp"
 echo "packaging: all checks passed"
