@@ -3,6 +3,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     // The program reads no command line: the toolkit gets the program name
@@ -14,5 +17,15 @@ int main(int argc, char *argv[])
     zomar::prepareApplication(app);
     zomar::Zomar window;
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Qt's Wayland plugin can hang as it tears its connection down (its
+    // reader thread waits for a read that the main thread has begun and
+    // never ends), now and then on a loaded machine. Nothing is left to
+    // save: on Wayland the process ends here, and the compositor drops what
+    // a closed connection held.
+    if (QApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
