@@ -13,8 +13,13 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QWindow>
+
+#include <utility>
 
 namespace zomar {
 
@@ -202,6 +207,53 @@ void Zomar::Op_G_Click()
 void Zomar::Exit_Btn_Click()
 {
     close();
+}
+
+void Zomar::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QWindow *window = windowHandle();
+    if (!window || !window->screen() || m_screenScale != 0)
+        return;
+    m_screenScale = window->screen()->devicePixelRatio();
+    // A screen's scale changes with its logical size (a Wayland output's
+    // scale) or its logical dpi.
+    const auto watch = [this](QScreen *screen) {
+        connect(screen, &QScreen::geometryChanged, this, &Zomar::followScreenScale, Qt::UniqueConnection);
+        connect(screen, &QScreen::logicalDotsPerInchChanged, this, &Zomar::followScreenScale, Qt::UniqueConnection);
+    };
+    watch(window->screen());
+    connect(window, &QWindow::screenChanged, this, [this, watch](QScreen *screen) {
+        if (screen)
+            watch(screen);
+        followScreenScale();
+    });
+}
+
+// The window is drawn at its screen's scale, also after that scale changed.
+void Zomar::followScreenScale()
+{
+    QWindow *window = windowHandle();
+    if (!window || !window->screen())
+        return;
+    const qreal before = std::exchange(m_screenScale, window->screen()->devicePixelRatio());
+    if (m_screenScale == before)
+        return;
+    // Fusion keeps the parts it drew (button bevels, field frames) in the
+    // pixmap cache at the scale they were drawn at, under keys that do not
+    // name it.
+    QPixmapCache::clear();
+    if (window->devicePixelRatio() == before && isVisible()) {
+        // Qt 6.4's Wayland window keeps the scale of its output as it was
+        // when the window entered it: a new native window takes the scale
+        // the output has now.
+        const Qt::WindowStates state = windowState();
+        hide();
+        window->destroy();
+        setWindowState(state);
+        show();
+    }
+    update();
 }
 
 } // namespace zomar

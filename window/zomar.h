@@ -41,12 +41,16 @@ public:
     // Writes the result fields from the current selection.
     void Tabl();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void connectHandlers();
     void paintBand(int band, int colour);
     void chooseBandCount(int count);
     void chooseKind(ComponentKind kind);
     void announceValue();
+    void followScreenScale();
 
     NumberText m_numbers;
     // The window's state: the kind, the band count, and the colour index of
@@ -57,6 +61,7 @@ private:
     Controls ui;
     Announcer *m_announcer = nullptr;
     bool m_choosingKind = false; // in Op_G_Click, whose value is said once it is whole
+    qreal m_screenScale = 0;     // the device pixel ratio of the window's screen, last seen
 };
 
 } // namespace zomar
