@@ -32,16 +32,22 @@ stop() {
     end "$pid"
 }
 
+# capture WINDOW FILE: a screenshot of the X window, or of sway's output
+# for "sway".
+capture() {
+    if [[ $1 == sway ]]; then grim "$2"; else import -window "$1" "$2"; fi
+}
+
 # settled NAME [WINDOW [SIZE]]: a screenshot of the window ($wid by default)
 # once it has stopped changing; with SIZE (or "client"), cut to the client
 # area, found as the box of its teal, or to that area's top-left SIZE.
 # Prints the size of what it keeps.
 settled() {
     local shot=$shots/$1.png w h x y
-    import -window "${2:-$wid}" "$shot"
+    capture "${2:-$wid}" "$shot"
     for _ in $(seq 20); do
         sleep 0.2
-        import -window "${2:-$wid}" "$work/again.png"
+        capture "${2:-$wid}" "$work/again.png"
         [[ $(compare -metric AE "$shot" "$work/again.png" null: 2>&1 || true) == 0 ]] && break
         mv "$work/again.png" "$shot"
     done
@@ -63,6 +69,30 @@ until_size() {
         sleep 0.2
     done
     fail "$2: the window is $got, not ${1/!/other than }"
+}
+
+# until_same NAME REFERENCE WINDOW: settled's client area, once it is the
+# reference's to the pixel, within ten seconds.
+until_same() {
+    for _ in $(seq 25); do
+        settled "$1" "$3" client >/dev/null
+        [[ $(compare -metric AE "$shots/$2.png" "$shots/$1.png" null: 2>&1 || true) == 0 ]] && return
+        sleep 0.2
+    done
+    same "$1" "$2"
+}
+
+# closes WHO START CLOSE: five times, the window of the program started by
+# START (the first time: the one running) closed by CLOSE (a command, run
+# by eval) ends the program within two seconds with status 0.
+closes() {
+    local try
+    for try in 1 2 3 4 5; do
+        ((try == 1)) || $2
+        eval "$3"
+        gone "$pid" 2 || fail "still running 2 s after $1 closed it (try $try)"
+        ((gone_status == 0)) || fail "exit status $gone_status after $1 closed it (try $try)"
+    done
 }
 
 # shoot NAME [VAR=VALUE...] [-- ARGS...]: a screenshot of the client area,
@@ -245,8 +275,62 @@ else
     review "Exit"
     [[ $lines == *"Серебряный, "* || ${lines%%$'\n'*} != Элемент ]] && fail "flat review reads a message: $lines"
     stop
-    end "$orca" "$terminal"
 fi
+
+# On sway (headless, drawn by the CPU; as an unprivileged user, since sway
+# will not run as root), its windows floating on a black output: the window
+# sway closes ends the program with status 0, every time, with a screen
+# reader listening (Orca, when it ran above) and without; and once the
+# output's scale has gone from 2 back to 1, the window shows the pixels of
+# a fresh start at scale 1.
+sway_dir=$(mktemp -d)
+at_exit+=('rm -rf "$sway_dir"')
+as_user=()
+((EUID)) || { as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups); chown nobody: "$sway_dir"; }
+chmod 700 "$sway_dir"
+printf '%s\n' 'xwayland disable' 'output * resolution 1600x1200 bg #000000 solid_color' 'default_border none' \
+    'default_floating_border none' 'for_window [app_id=".*"] floating enable' >"$sway_dir/config"
+"${as_user[@]}" env -i PATH="$PATH" HOME="$sway_dir" XDG_RUNTIME_DIR="$sway_dir" WLR_BACKENDS=headless \
+    WLR_RENDERER=pixman sway -c "$sway_dir/config" >"$work/sway.log" 2>&1 &
+started+=($!)
+for _ in $(seq 100); do
+    SWAYSOCK=$(compgen -G "$sway_dir/sway-ipc.*.sock") && [[ -S $sway_dir/wayland-1 ]] && break
+    sleep 0.1
+done
+[[ -S $sway_dir/wayland-1 ]] || { cat "$work/sway.log" >&2; fail "sway did not start"; }
+export SWAYSOCK
+# on_sway [VAR=VALUE...]: the program, until sway has its window.
+on_sway() {
+    env "$@" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$sway_dir/wayland-1" "$bin" 2>"$work/stderr" &
+    pid=$!
+    started+=($pid)
+    for _ in $(seq 100); do
+        [[ $(swaymsg -t get_tree) == *"\"pid\": $pid,"* ]] && return
+        sleep 0.1
+    done
+    cat "$work/stderr" >&2
+    fail "no window on sway with $*"
+}
+on_sway QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+a11y=1
+on_sway_by_turns() {
+    a11y=$((!a11y))
+    on_sway QT_LINUX_ACCESSIBILITY_ALWAYS_ON=$a11y
+}
+closes sway on_sway_by_turns 'swaymsg -q "[pid=$pid] kill"'
+[[ -n ${orca:-} ]] && end "$orca" "$terminal"
+export WAYLAND_DISPLAY=$sway_dir/wayland-1 # grim's
+on_sway
+until_size "$client_size" sway-scale1 sway
+stop
+same sway-scale1
+swaymsg -q output '*' scale 2
+on_sway
+until_size $((client_width * 2))x$((client_height * 2)) sway-scale2 sway
+swaymsg -q output '*' scale 1
+until_same sway-scale2to1 sway-scale1 sway
+stop
+unset WAYLAND_DISPLAY
 
 # On Wayland: Weston (its X11 backend, a window on this X server) at output
 # scales 2 and 1 shows the X11 window's pixels. The compositor's maximise, a
@@ -303,10 +387,5 @@ allowed=$(xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS)
 [[ $allowed == *MAXIMIZE* ]] && fail "window manager offers maximise: $allowed"
 # Closed by the window manager (WM_DELETE_WINDOW), the program ends at once
 # with status 0, every time.
-for try in 1 2 3 4 5; do
-    ((try == 1)) || start
-    wmctrl -i -c "$wid"
-    gone "$pid" 2 || fail "still running 2 s after the window manager closed it (try $try)"
-    ((gone_status == 0)) || fail "exit status $gone_status after the window manager closed it"
-done
+closes "the window manager" start 'wmctrl -i -c "$wid"'
 echo "desktops: all checks passed"
