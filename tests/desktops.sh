@@ -2,9 +2,11 @@
 # The real program on the desktops people have: every pixel of its window is
 # the same under a dark GTK theme, a style override, command-line arguments,
 # a 144-dpi desktop with Qt's scaling off, a forced size and on Wayland as on
-# a bare X server; under a window manager its frame offers no maximise and
-# it stays a normal window; the compositor's maximise does not end it; a
-# screen reader says every value whole and each band's new colour.
+# a bare X server, also once the output's scale went from 2 back to 1; under
+# a window manager its frame offers no maximise and it stays a normal
+# window; the compositor's maximise does not end it; closed by the window
+# manager or the compositor, it ends with status 0; a screen reader says
+# every value whole and each band's new colour.
 # usage: desktops.sh ZOMAR_BINARY [SCREENSHOT_DIR]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
