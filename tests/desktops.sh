@@ -136,6 +136,7 @@ said() {
 press() {
     pressed="$*"
     mark=$(said | wc -l)
+    logged=$(wc -l <"$work/orca.log")
     xdotool key --window "$wid" "$@"
 }
 heard() { said | tail -n +$((mark + 1)); }
@@ -157,6 +158,17 @@ hear() {
         return 0
     done
     fail "Orca did not say \"$text\" after $pressed; it said: $(heard | paste -sd '|')"
+}
+# unshown: waits, ten seconds at most, until the program's message shown
+# since the keys has gone (the last change of its notification's showing
+# that Orca's log has met since is to hidden).
+unshown() {
+    for _ in $(seq 100); do
+        tail -n +$((logged + 1)) "$work/orca.log" | grep -a ' - EVENT MANAGER: object:state-changed:showing for \[notification' |
+            grep -v obsoleted | tail -n 1 | grep -q '(0, 0, \[notification' && return
+        sleep 0.1
+    done
+    fail "the message did not go after $pressed"
 }
 once() { [[ $(spoken "$1") == 1 ]] || fail "Orca said \"$1\" other than once: $(heard | paste -sd '|')"; }
 # step KEY: the key, and what Orca says first after it (in $line); false
@@ -260,12 +272,13 @@ else
     [[ $word == 4 ]] || fail "flat review did not reach band 4's silver"
     press KP_Divide
     hear "notification Серебряный, 99000 Гн"
-    # A kind chosen after it: flat review reads neither message; its top line
-    # is the caption of the kinds' frame.
+    # A kind chosen after it: once its message has gone, flat review reads
+    # neither message; its top line is the caption of the kinds' frame.
     press KP_Subtract
     hear "Выйти из режима общего осмотра"
     press Up
     hear "notification 99000 мкФ" "Емкость выбрано radio button"
+    unshown
     press KP_Subtract
     hear "Войти в режим общего осмотра" "выбрано"
     review "Exit"
