@@ -6,10 +6,14 @@ namespace zomar {
 
 namespace {
 
-// Long enough for a reader to take the message as it appears (it reads the
-// name, which stays), short enough that a review of the window right after
-// a change does not meet it.
-constexpr std::chrono::milliseconds shownFor(250);
+// Long enough for a reader to take the message as it appears, however far
+// behind the events it is: it reads the name, which stays, when it comes to
+// the notification's showing, and Orca 48 (Debian 13) drops that showing
+// unread when the hiding is already queued behind it (a busy Orca runs a
+// few hundred milliseconds behind, and lost most messages at a quarter of
+// a second). Short enough that a review of the window a moment after a
+// change does not meet it, as a desktop's notification is gone in seconds.
+constexpr std::chrono::milliseconds shownFor(2000);
 
 } // namespace
 

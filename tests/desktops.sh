@@ -147,26 +147,62 @@ stop
 # What a screen reader says: Orca, in Russian, with its debug log, driven
 # by the keys a user presses. Orca runs once per user: with the user's own
 # Orca running, this check is left out rather than that Orca ended.
-# said: all that Orca has said, an utterance a line. press KEY...: the keys,
-# to the window; heard: what Orca has said since. hear TEXT...: waits, ten
-# seconds at most (or $within), until Orca has said each text (a whole
-# utterance) since.
-said() { sed -n "s/^.* SPEECH OUTPUT: '\([^']*\)'.*/\1/p" "$work/orca.log" 2>/dev/null | sed -E 's/[. ]+$//'; }
+# said: all that Orca has said, an utterance a line, but its echo of the
+# keys pressed (the utterance its log gives after "Presenting keyboard
+# event"; Orca 48 echoes the Orca key of Insert+KP_Home, 43 does not).
+# press KEY...: the keys, to the window; heard: what Orca has said since.
+# spoken TEXT: how many times Orca has said the text since, whole: from the
+# start of an utterance to the end of one, in it or across the ones that
+# follow it, a space between two. (Orca 43 says a radio button's name and
+# then its state, and a notification's role and text at once; Orca 48 the
+# name and state at once, and the role and text apart.)
+# hear TEXT...: waits, ten seconds at most (or $within), until Orca has
+# said each text since. once TEXT: Orca has said it once since.
+said() {
+    awk '/ - DEFAULT: Presenting keyboard event/ { echo = 1; next }
+         / - TOTAL PROCESSING TIME/ { echo = 0 }
+         / - SPEECH OUTPUT: / && echo { echo = 0; next }
+         { print }' "$work/orca.log" 2>/dev/null |
+        sed -n "s/^.* SPEECH OUTPUT: '\([^']*\)'.*/\1/p" | sed -E 's/[. ]+$//'
+}
 press() {
     pressed="$*"
     mark=$(said | wc -l)
+    logged=$(wc -l <"$work/orca.log")
     xdotool key --window "$wid" "$@"
 }
 heard() { said | tail -n +$((mark + 1)); }
+spoken() {
+    heard | text=$1 awk '{ said[NR] = $0 }
+        END {
+            for (i = 1; i <= NR; i++) {
+                run = said[i]
+                for (j = i; length(run) < length(ENVIRON["text"]) && j < NR;) run = run " " said[++j]
+                n += run == ENVIRON["text"]
+            }
+            print n + 0
+        }'
+}
 hear() {
     local text
     for _ in $(seq $((${within:-10} * 10))); do
-        for text in "$@"; do grep -qxF -- "$text" <<<"$(heard)" || { sleep 0.1 && continue 2; }; done
+        for text in "$@"; do (($(spoken "$text"))) || { sleep 0.1 && continue 2; }; done
         return 0
     done
     fail "Orca did not say \"$text\" after $pressed; it said: $(heard | paste -sd '|')"
 }
-once() { [[ $(heard | grep -cxF -- "$1") == 1 ]] || fail "Orca said \"$1\" other than once: $(heard | paste -sd '|')"; }
+# unshown: waits, ten seconds at most, until the program's message shown
+# since the keys has gone (the last change of its notification's showing
+# that Orca's log has met since is to hidden).
+unshown() {
+    for _ in $(seq 100); do
+        tail -n +$((logged + 1)) "$work/orca.log" | grep -a ' - EVENT MANAGER: object:state-changed:showing for \[notification' |
+            grep -v obsoleted | tail -n 1 | grep -q '(0, 0, \[notification' && return
+        sleep 0.1
+    done
+    fail "the message did not go after $pressed"
+}
+once() { [[ $(spoken "$1") == 1 ]] || fail "Orca said \"$1\" other than once: $(heard | paste -sd '|')"; }
 # step KEY: the key, and what Orca says first after it (in $line); false
 # when Orca says nothing within ten seconds.
 step() {
@@ -199,21 +235,23 @@ else
     script -qfec "exec orca -u '$work/orca' --debug-file=/dev/tty" "$work/orca.log" >/dev/null 2>&1 </dev/null &
     terminal=$!
     started+=($terminal)
+    # What Orca said, and its log, kept with the screenshots.
+    at_exit+=('said >"$shots/orca-speech.txt"; cp "$work/orca.log" "$shots/orca.log"')
     mark=0 pressed="Orca's start"
     within=60 hear "Чтение с экрана включено"
     orca=$(pgrep -P "$terminal")
     started+=($orca)
     start QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     xdotool windowfocus "$wid"
-    hear "Сопротивление"
+    hear "Сопротивление выбрано radio button"
     # A kind chosen: its value once.
     press Down
-    hear "notification 99000 мкФ" "Емкость"
+    hear "notification 99000 мкФ" "Емкость выбрано radio button"
     once "notification 99000 мкФ"
     # Each result field: its name and its whole text, once, and no word of
     # the selection Tab makes or ends.
     press Tab
-    hear "5"
+    hear "5 выбрано radio button"
     for field in "Цифры номинала:99" "Единица номинала:пФ" "Множитель:1000000000" \
         "Номинал с единицей:99000 мкФ" "Допуск:+80% -20% (Z)" "Напряжение:90v"; do
         press Tab
@@ -232,20 +270,20 @@ else
     press shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
     hear "Кол-во полос panel"
     press Left
-    hear "notification 99000 мкФ" "4"
+    hear "notification 99000 мкФ" "4 выбрано radio button"
     press Left
-    hear "notification 99000 мкФ" "3"
+    hear "notification 99000 мкФ" "3 выбрано radio button"
     once "notification 99000 мкФ"
     # Resistor, three bands, capacitor, inductor: band 4 is shown again, and
     # flat review shows it, its stripe and its swatches, and no hidden band.
     press shift+Tab
-    hear "Емкость"
+    hear "Емкость выбрано radio button"
     press Up
-    hear "notification 99000 МОм" "Сопротивление"
+    hear "notification 99000 МОм" "Сопротивление выбрано radio button"
     press Down
-    hear "notification 99000 мкФ" "Емкость"
+    hear "notification 99000 мкФ" "Емкость выбрано radio button"
     press Down
-    hear "notification 99000 Гн" "Индуктивность"
+    hear "notification 99000 Гн" "Индуктивность выбрано radio button"
     once "notification 99000 Гн"
     press KP_Subtract
     hear "Войти в режим общего осмотра" "выбрано" # flat review, at the selected kind
@@ -266,12 +304,13 @@ else
     [[ $word == 4 ]] || fail "flat review did not reach band 4's silver"
     press KP_Divide
     hear "notification Серебряный, 99000 Гн"
-    # A kind chosen after it: flat review reads neither message; its top line
-    # is the caption of the kinds' frame.
+    # A kind chosen after it: once its message has gone, flat review reads
+    # neither message; its top line is the caption of the kinds' frame.
     press KP_Subtract
     hear "Выйти из режима общего осмотра"
     press Up
-    hear "notification 99000 мкФ" "Емкость"
+    hear "notification 99000 мкФ" "Емкость выбрано radio button"
+    unshown
     press KP_Subtract
     hear "Войти в режим общего осмотра" "выбрано"
     review "Exit"
