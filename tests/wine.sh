@@ -12,6 +12,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/window-checks.sh"
+source "$(dirname "$0")/../tools/archive.sh"
 
 build=$(cd "$1" && pwd)
 shots=${2:-$work/shots}
@@ -77,11 +78,14 @@ await_window() {
 
 # The portable folder, as the zip unpacks it. What ships beside Zomar.exe
 # (Qt, its plug-in and texts, the MinGW runtime) has the bytes recorded in
-# the repository: another machine's build of it is the same.
+# the repository for the host's Debian release, whose Qt and MinGW built it:
+# another machine's build of it is the same.
 cmake --install "$build" --prefix "$work/portable" >/dev/null
-shipped=$(realpath "$(dirname "$0")/../packaging/windows/shipped.sha256")
-(cd "$work/portable" && sha256sum --quiet -c "$shipped") \
-    || fail "what ships differs from packaging/windows/shipped.sha256 (a new Debian upload, or a build that is not reproducible: diffoscope tells)"
+shipped=packaging/windows/shipped-$(host_codename).sha256
+digests=$(realpath "$(dirname "$0")/../$shipped")
+[[ -f $digests ]] || fail "no $shipped: what ships is recorded for each Debian release the Windows program is built on"
+(cd "$work/portable" && sha256sum --quiet -c "$digests") \
+    || fail "what ships differs from $shipped (a new Debian upload, or a build that is not reproducible: diffoscope tells)"
 start "$work/portable/Zomar.exe"
 drive_window
 

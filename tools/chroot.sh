@@ -5,14 +5,15 @@
 # ${XDG_CACHE_HOME:-~/.cache}/zomar/ and reused. The source is copied in,
 # apart from build/, whose trees the chroot keeps between runs.
 #   tools/chroot.sh [RELEASE [COMMAND...]]   RELEASE: a codename, trixie by default
-# Needs root (uses sudo otherwise). The system's apt configuration is left
-# alone: the chroot has its own source list.
+# The Windows stage is left out unless ZOMAR_SKIP_WINDOWS=0 is given; its Qt
+# is cached in the chroot's own home. Needs root (uses sudo otherwise). The
+# system's apt configuration is left alone: the chroot has its own source list.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
 source "$src/tools/archive.sh"
 
 if ((EUID != 0)); then
-    exec sudo XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" "$0" "$@"
+    exec sudo XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" ZOMAR_SKIP_WINDOWS="${ZOMAR_SKIP_WINDOWS:-1}" "$0" "$@"
 fi
 release=${1:-trixie}
 shift $(($# ? 1 : 0))
@@ -92,7 +93,7 @@ tar -C "$src" --exclude=./build -cf - . | tar -C "$work" -xf -
 
 in_chroot() {
     chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin ZOMAR_SKIP_WINDOWS=1 \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin ZOMAR_SKIP_WINDOWS="${ZOMAR_SKIP_WINDOWS:-1}" \
         bash -c 'cd /src/zomar && "$@"' bash "$@"
 }
 in_chroot bash -c 'source tools/packages.sh && tools/ensure-packages.sh "${build_packages[@]}" "${test_packages[@]}"'

@@ -6,16 +6,18 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../tools/archive.sh"
 
-qt_version=6.4.2
 # Qt's tools (moc, rcc, uic) come from the host's Qt, whose output needs a
-# Qt of the same version to build against.
+# Qt of the same version to build against: the Windows Qt is the host's
+# version, built from the qt6-base source of the host's Debian release
+# (Debian 12: Qt 6.4.2, Debian 13: Qt 6.8.2).
 host_moc=/usr/lib/qt6/libexec/moc
-host_qt=$("$host_moc" -v 2>/dev/null | awk '{print $2}') || true
-if [[ $host_qt != "$qt_version" ]]; then
-    echo "Windows Qt: the host's Qt tools are ${host_qt:-missing} ($host_moc), the Windows Qt is $qt_version;" \
-         "the Windows program is built on a Debian 12 machine, whose Qt is $qt_version" >&2
+qt_version=$("$host_moc" -v 2>/dev/null | awk '{print $2}') || true
+[[ -n $qt_version ]] || {
+    echo "Windows Qt: the host's Qt tools ($host_moc, qt6-base-dev-tools) are missing or do not run" >&2
     exit 1
-fi
+}
+suite=$(host_codename)
+[[ -n $suite ]] || { echo "Windows Qt: /etc/os-release names no Debian release (VERSION_CODENAME)" >&2; exit 1; }
 qt_options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
@@ -46,9 +48,7 @@ mkdir -p "$work"
 chmod 755 "$work"  # apt fetches as _apt
 
 # Debian's source package, through a private source list and state folder,
-# from the archive the system's own apt sources name for Debian 12 (whose
-# qt6-base is Qt 6.4.2).
-suite=bookworm
+# from the archive the system's own apt sources name for the host's release.
 if [[ ! -f $work/.unpacked ]]; then
     mirror=$(debian_archive "$suite")
     [[ -n $mirror ]] || {
@@ -63,7 +63,14 @@ if [[ ! -f $work/.unpacked ]]; then
     echo "Windows Qt $qt_version: fetching the source from $mirror" >&2
     apt-get "${apt_private[@]}" update -qq >&2
     (cd "$work" && apt-get "${apt_private[@]}" source --download-only qt6-base >/dev/null)
-    tar -xf "$work"/qt6-base_"$qt_version"*.orig.tar.* -C "$work"
+    orig=$(compgen -G "$work/qt6-base_$qt_version[+.]*orig.tar.*" | head -n 1) || true
+    [[ -n $orig ]] || {
+        echo "Windows Qt: $suite's qt6-base source is $(cd "$work" && ls qt6-base_*.dsc 2>/dev/null), not Qt $qt_version" \
+             "as the host's Qt tools are (a Qt from elsewhere, or an upgrade since?): the two must be the same version" >&2
+        rm -f "$work"/qt6-base_*
+        exit 1
+    }
+    tar -xf "$orig" -C "$work"
     touch "$work/.unpacked"
 fi
 src=$(find "$work" -maxdepth 1 -type d -name 'qtbase-*' | head -n 1)
