@@ -63,7 +63,7 @@ if [[ ! -f $work/.unpacked ]]; then
     echo "Windows Qt $qt_version: fetching the source from $mirror" >&2
     apt-get "${apt_private[@]}" update -qq >&2
     (cd "$work" && apt-get "${apt_private[@]}" source --download-only qt6-base >/dev/null)
-    orig=$(compgen -G "$work/qt6-base_$qt_version[+.]*orig.tar.*" | head -n 1) || true
+    orig=$(compgen -G "$work/qt6-base_${qt_version}[+.]*orig.tar.*" | head -n 1) || true
     [[ -n $orig ]] || {
         echo "Windows Qt: $suite's qt6-base source is $(cd "$work" && ls qt6-base_*.dsc 2>/dev/null), not Qt $qt_version" \
              "as the host's Qt tools are (a Qt from elsewhere, or an upgrade since?): the two must be the same version" >&2
