@@ -104,7 +104,6 @@ private slots:
     void accessibleNames();
     void announcements_data();
     void announcements();
-    void announcementOutlastsASlowReader();
     void announcerLeavesTheFocus();
     void unchangedFieldsKeepSelection();
     void randomWalk_data();
@@ -514,21 +513,6 @@ void TestInteraction::announcements()
         click(name);
     QCOMPARE(shown.names, said);
     QTRY_VERIFY(!notice->isVisible());
-}
-
-// The message stays shown a second and more: a reader that runs behind the
-// events still finds it showing when it comes to its appearance (Orca 48
-// drops an appearance whose hiding is queued behind it); then it goes.
-void TestInteraction::announcementOutlastsASlowReader()
-{
-    auto *notice = m_window->findChild<Announcer *>();
-    click("L1_4");
-    QVERIFY(notice->isVisible());
-    QTest::qWait(1200);
-    QVERIFY(notice->isVisible());
-    QCOMPARE(QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name),
-             QStringLiteral("Желтый, 499000 МОм"));
-    QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 3000);
 }
 
 // Said while the user is in a result field, a change leaves the focus there.
