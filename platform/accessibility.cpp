@@ -104,10 +104,11 @@ void passOn(QAccessibleEvent *event)
     if (before) {
         before(event);
     } else {
-        // With no handler installed, Qt hands the event to the platform's bridge.
-        QAccessible::installUpdateHandler(nullptr);
+        // With no handler installed, Qt hands the event to the platform's
+        // bridge; a handler installed over ours stays.
+        const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(nullptr);
         QAccessible::updateAccessibility(event);
-        QAccessible::installUpdateHandler(passOn);
+        QAccessible::installUpdateHandler(current);
     }
     // A control hidden is a new object to readers when it shows again. A
     // reader keeps the states of an object as it first met it, and Qt tells
