@@ -4,7 +4,8 @@
 # debootstrap from the archive the system's apt sources name, kept in
 # ${XDG_CACHE_HOME:-~/.cache}/zomar/ and reused. The source is copied in,
 # apart from build/, whose trees the chroot keeps between runs.
-#   tools/chroot.sh [RELEASE [COMMAND...]]   RELEASE: a codename, trixie by default
+#   tools/chroot.sh [RELEASE [COMMAND...]]   RELEASE: a codename; by default
+#   the other supported release (trixie on bookworm, bookworm on trixie)
 # The Windows stage is left out unless ZOMAR_SKIP_WINDOWS=0 is given; its Qt
 # is cached in the chroot's own home. Needs root (uses sudo otherwise). The
 # system's apt configuration is left alone: the chroot has its own source list.
@@ -15,7 +16,9 @@ source "$src/tools/archive.sh"
 if ((EUID != 0)); then
     exec sudo XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" ZOMAR_SKIP_WINDOWS="${ZOMAR_SKIP_WINDOWS:-1}" "$0" "$@"
 fi
-release=${1:-trixie}
+other=trixie
+[[ $(host_codename) != trixie ]] || other=bookworm
+release=${1:-$other}
 shift $(($# ? 1 : 0))
 (($#)) || set -- ./test.sh
 root=${XDG_CACHE_HOME:-$HOME/.cache}/zomar/chroot-$release
