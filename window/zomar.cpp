@@ -11,6 +11,8 @@
 #include "resultbox.h"
 #include "twips.h"
 
+#include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmapCache>
@@ -253,7 +255,37 @@ void Zomar::followScreenScale()
         setWindowState(state);
         show();
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's fontconfig engines are made without hinting while the
+    // application's scale is not 1, and its font cache keeps them: back at 1,
+    // the text would stay unhinted, unlike at a fresh start. The
+    // application's scale follows the screen's only after this signal.
+    QMetaObject::invokeMethod(this, &Zomar::renewFontEngines, Qt::QueuedConnection);
+#endif
     update();
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void Zomar::renewFontEngines()
+{
+    // Drawn scaled, glyphs go unhinted whatever their engine. Emptying the
+    // cache at another scale would also do harm: the engine data it lets go
+    // of stays with the fonts that hold it, refilled at that scale, and out
+    // of reach of the next emptying.
+    if (!qFuzzyCompare(qGuiApp->devicePixelRatio(), qreal(1)))
+        return;
+    // Setting the fallback families empties the font cache; they stay as
+    // they are.
+    constexpr QChar::Script common = QChar::Script_Common;
+    QFontDatabase::setApplicationFallbackFontFamilies(common, QFontDatabase::applicationFallbackFontFamilies(common));
+    // A line edit keeps its text shaped with the old engines until its font
+    // changes. The event also repaints each control: an update of the window
+    // leaves out the opaque ones.
+    QEvent fontChange(QEvent::FontChange);
+    for (QWidget *child : findChildren<QWidget *>())
+        QCoreApplication::sendEvent(child, &fontChange);
+    update();
+}
+#endif
 
 } // namespace zomar

@@ -51,6 +51,9 @@ private:
     void chooseKind(ComponentKind kind);
     void announceValue();
     void followScreenScale();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    void renewFontEngines();
+#endif
 
     NumberText m_numbers;
     // The window's state: the kind, the band count, and the colour index of
