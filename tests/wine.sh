@@ -185,8 +185,10 @@ exit_zomar
 
 # Installed again into a folder of the user's choice, then once more: one
 # copy on the disk, in that folder, and the Uninstall entry points at it.
-"$wine" "$installer" /S '/D=C:\Программы\Zomar' >/dev/null 2>&1
-"$wine" "$installer" /S >/dev/null 2>&1
+"$wine" "$installer" /S '/D=C:\Программы\Zomar' >/dev/null 2>&1 || fail "the install into C:\Программы failed ($?)"
+[[ -z $(find "$work/prefix/drive_c/Chosen" -type f) ]] \
+    || fail "the earlier install stays: $(find "$work/prefix/drive_c/Chosen" -type f | sed "s|^$work/prefix/drive_c/||")"
+"$wine" "$installer" /S >/dev/null 2>&1 || fail "the install over it failed ($?)"
 [[ $(copies) == 'C:/Программы/Zomar/Zomar.exe' ]] || fail "installed copies: $(copies)"
 [[ $(entry) == *'"UninstallString"="\"C:\\Программы\\Zomar\\Uninstall.exe\"'* ]] \
     || fail "the uninstall entry does not point at the install: $(entry)"
