@@ -186,8 +186,8 @@ exit_zomar
 # Installed again into a folder of the user's choice, then once more: one
 # copy on the disk, in that folder, and the Uninstall entry points at it.
 "$wine" "$installer" /S '/D=C:\Программы\Zomar' >/dev/null 2>&1 || fail "the install into C:\Программы failed ($?)"
-[[ -z $(find "$work/prefix/drive_c/Chosen" -type f) ]] \
-    || fail "the earlier install stays: $(find "$work/prefix/drive_c/Chosen" -type f | sed "s|^$work/prefix/drive_c/||")"
+left=$(find "$work/prefix/drive_c/Chosen" -type f -printf '%P ')
+[[ -z $left ]] || fail "the earlier install stays in C:\Chosen: $left"
 "$wine" "$installer" /S >/dev/null 2>&1 || fail "the install over it failed ($?)"
 [[ $(copies) == 'C:/Программы/Zomar/Zomar.exe' ]] || fail "installed copies: $(copies)"
 [[ $(entry) == *'"UninstallString"="\"C:\\Программы\\Zomar\\Uninstall.exe\"'* ]] \

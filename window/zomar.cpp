@@ -9,19 +9,13 @@
 #include "fonts.h"
 #include "optionbutton.h"
 #include "resultbox.h"
+#include "screenscale.h"
 #include "twips.h"
 
-#include <QCoreApplication>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPixmapCache>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
-#include <QWindow>
-
-#include <utility>
 
 namespace zomar {
 
@@ -61,6 +55,7 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     m_announcer = new Announcer(this);
+    new ScreenScaleFollower(this);
     connectHandlers();
     Form_Load();
 }
@@ -210,82 +205,5 @@ void Zomar::Exit_Btn_Click()
 {
     close();
 }
-
-void Zomar::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    QWindow *window = windowHandle();
-    if (!window || !window->screen() || m_screenScale != 0)
-        return;
-    m_screenScale = window->screen()->devicePixelRatio();
-    // A screen's scale changes with its logical size (a Wayland output's
-    // scale) or its logical dpi.
-    const auto watch = [this](QScreen *screen) {
-        connect(screen, &QScreen::geometryChanged, this, &Zomar::followScreenScale, Qt::UniqueConnection);
-        connect(screen, &QScreen::logicalDotsPerInchChanged, this, &Zomar::followScreenScale, Qt::UniqueConnection);
-    };
-    watch(window->screen());
-    connect(window, &QWindow::screenChanged, this, [this, watch](QScreen *screen) {
-        if (screen)
-            watch(screen);
-        followScreenScale();
-    });
-}
-
-// The window is drawn at its screen's scale, also after that scale changed.
-void Zomar::followScreenScale()
-{
-    QWindow *window = windowHandle();
-    if (!window || !window->screen())
-        return;
-    const qreal before = std::exchange(m_screenScale, window->screen()->devicePixelRatio());
-    if (m_screenScale == before)
-        return;
-    // Fusion keeps the parts it drew (button bevels, field frames) in the
-    // pixmap cache at the scale they were drawn at, under keys that do not
-    // name it.
-    QPixmapCache::clear();
-    if (window->devicePixelRatio() == before && isVisible()) {
-        // Qt 6.4's Wayland window keeps the scale of its output as it was
-        // when the window entered it: a new native window takes the scale
-        // the output has now.
-        const Qt::WindowStates state = windowState();
-        hide();
-        window->destroy();
-        setWindowState(state);
-        show();
-    }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Qt's fontconfig engines are made without hinting while the
-    // application's scale is not 1, and its font cache keeps them: back at 1,
-    // the text would stay unhinted, unlike at a fresh start. The
-    // application's scale follows the screen's only after this signal.
-    QMetaObject::invokeMethod(this, &Zomar::renewFontEngines, Qt::QueuedConnection);
-#endif
-    update();
-}
-
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-void Zomar::renewFontEngines()
-{
-    // Drawn scaled, glyphs go unhinted whatever their engine. Emptying the
-    // cache at another scale would also do harm: the engine data it lets go
-    // of stays with the fonts that hold it, refilled at that scale, and out
-    // of reach of the next emptying.
-    if (!qFuzzyCompare(qGuiApp->devicePixelRatio(), qreal(1)))
-        return;
-    // Setting the fallback families empties the font cache; they stay as
-    // they are.
-    constexpr QChar::Script common = QChar::Script_Common;
-    QFontDatabase::setApplicationFallbackFontFamilies(common, QFontDatabase::applicationFallbackFontFamilies(common));
-    // A line edit keeps its text shaped with the old engines until its font
-    // changes. The event also repaints each control: an update of the window
-    // leaves out the opaque ones.
-    QEvent fontChange(QEvent::FontChange);
-    for (QWidget *child : findChildren<QWidget *>())
-        QCoreApplication::sendEvent(child, &fontChange);
-    update();
-}
-#endif
 
 } // namespace zomar

@@ -41,19 +41,12 @@ public:
     // Writes the result fields from the current selection.
     void Tabl();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void connectHandlers();
     void paintBand(int band, int colour);
     void chooseBandCount(int count);
     void chooseKind(ComponentKind kind);
     void announceValue();
-    void followScreenScale();
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    void renewFontEngines();
-#endif
 
     NumberText m_numbers;
     // The window's state: the kind, the band count, and the colour index of
@@ -64,7 +57,6 @@ private:
     Controls ui;
     Announcer *m_announcer = nullptr;
     bool m_choosingKind = false; // in Op_G_Click, whose value is said once it is whole
-    qreal m_screenScale = 0;     // the device pixel ratio of the window's screen, last seen
 };
 
 } // namespace zomar
