@@ -4,30 +4,6 @@ namespace zomar {
 
 namespace {
 
-constexpr BandPosition digit{BandRole::Digit, {}};
-constexpr BandPosition multiplier{BandRole::Multiplier, {}};
-constexpr BandPosition tolerance{BandRole::Tolerance, {}};
-constexpr BandPosition voltage{BandRole::Voltage, {}};
-constexpr BandPosition unused{};
-
-constexpr BandPosition fixedTolerance(QStringView text)
-{
-    return {BandRole::Tolerance, text};
-}
-constexpr BandPosition fixedVoltage(QStringView text)
-{
-    return {BandRole::Voltage, text};
-}
-
-constexpr Configuration resistor3{digit, digit, multiplier, fixedTolerance(u"+-20%"), unused};
-constexpr Configuration resistor4{digit, digit, multiplier, tolerance, unused};
-constexpr Configuration resistor5{digit, digit, digit, multiplier, tolerance};
-constexpr Configuration inductor3{digit, digit, multiplier, fixedTolerance(u"20% (M)"), unused};
-constexpr Configuration inductor4{digit, digit, multiplier, tolerance, unused};
-constexpr Configuration capacitor3{digit, digit, multiplier, fixedTolerance(u"+-20%"), fixedVoltage(u"500v")};
-constexpr Configuration capacitor4{digit, digit, multiplier, tolerance, fixedVoltage(u"50v")};
-constexpr Configuration capacitor5{digit, digit, multiplier, tolerance, voltage};
-
 // The value is written in the base unit below threshold1, in thousands of it
 // from threshold1 and in millions from threshold2.
 struct Scale
@@ -69,19 +45,6 @@ QString scaled(const QString &productText, double value, const Scale &scale, con
 }
 
 } // namespace
-
-const Configuration &configuration(ComponentKind kind, int bandCount)
-{
-    switch (kind) {
-    case ComponentKind::Capacitor:
-        return bandCount == 3 ? capacitor3 : bandCount == 4 ? capacitor4 : capacitor5;
-    case ComponentKind::Inductor:
-        return bandCount == 3 ? inductor3 : inductor4;
-    case ComponentKind::Resistor:
-        break;
-    }
-    return bandCount == 3 ? resistor3 : bandCount == 4 ? resistor4 : resistor5;
-}
 
 QString baseUnit(ComponentKind kind)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bandrules.h"
 #include "codetables.h"
 #include "numbertext.h"
 
@@ -9,10 +10,6 @@
 #include <optional>
 
 namespace zomar {
-
-enum class ComponentKind { Resistor, Capacitor, Inductor };
-
-inline constexpr int maxBands = 5;
 
 // What the user has chosen: the kind, the band count and a colour index per
 // band (band 1 first). Any values are accepted: a count other than 3 or 4
@@ -35,20 +32,6 @@ struct Evaluation
     QString value;                  // R_Full
     QString unit;                   // Ed_Izm
 };
-
-// The meaning of one band position in a configuration.
-enum class BandRole { Unused, Digit, Multiplier, Tolerance, Voltage };
-
-struct BandPosition
-{
-    BandRole role = BandRole::Unused;
-    QStringView fixedText; // stands in for a band the component lacks
-};
-
-using Configuration = std::array<BandPosition, maxBands>;
-
-// The band positions for a kind and count (after the normalisation above).
-const Configuration &configuration(ComponentKind kind, int bandCount);
 
 // The base unit of a kind ("Ом", "пФ", "мкГн").
 QString baseUnit(ComponentKind kind);

@@ -43,6 +43,8 @@ private slots:
     void locales();
     void digitBandWithoutDigit();
     void fiveBandInductorReadsAsFour();
+    void bandRules_data();
+    void bandRules();
     void sweepEveryColourOfEveryConfiguration();
 };
 
@@ -280,6 +282,63 @@ void TestEngine::fiveBandInductorReadsAsFour()
     // Counts the option group cannot give read as five bands.
     QCOMPARE(eval(R, 0, {Brown, Black, Black, Brown, Brown}).value, QStringLiteral("1 кОм"));
     QCOMPARE(eval(R, -7, {Brown, Black, Black, Brown, Brown}).digits, QStringLiteral("100"));
+}
+
+// What each kind and count offers, as the window's table of shown swatches
+// gives it: the colours of each band ("" where the component lacks it),
+// whether five bands are offered, whether a rated voltage shows.
+void TestEngine::bandRules_data()
+{
+    QTest::addColumn<ComponentKind>("kind");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("offers"); // bands 1 to 5
+    QTest::addColumn<bool>("fiveBands");
+    QTest::addColumn<bool>("voltage");
+    const QString digits = QStringLiteral("0-9"), all = QStringLiteral("0-11");
+    QTest::newRow("resistor, 3") << R << 3 << QStringList{digits, digits, all, {}, {}} << true << false;
+    QTest::newRow("resistor, 4") << R << 4 << QStringList{digits, digits, all, all, {}} << true << false;
+    QTest::newRow("resistor, 5") << R << 5 << QStringList{digits, digits, digits, all, all} << true << false;
+    QTest::newRow("capacitor, 3") << C << 3 << QStringList{digits, digits, all, {}, {}} << true << true;
+    QTest::newRow("capacitor, 4") << C << 4 << QStringList{digits, digits, all, all, {}} << true << true;
+    QTest::newRow("capacitor, 5") << C << 5 << QStringList{digits, digits, digits, all, all} << true << true;
+    QTest::newRow("inductor, 3") << L << 3 << QStringList{digits, digits, all, {}, {}} << false << false;
+    QTest::newRow("inductor, 4") << L << 4 << QStringList{digits, digits, all, QStringLiteral("10-11"), {}} << false
+                                 << false;
+}
+
+void TestEngine::bandRules()
+{
+    QFETCH(ComponentKind, kind);
+    QFETCH(int, count);
+    QFETCH(QStringList, offers);
+    QFETCH(bool, fiveBands);
+    QFETCH(bool, voltage);
+    for (int band = 1; band <= maxBands; ++band) {
+        const BandPosition &position = bandPosition(kind, count, band);
+        QString offered; // as a run "first-last"
+        for (int colour = 0; colour < colourCount; ++colour) {
+            if (position.offersColour(colour) && !offered.contains(QLatin1Char('-')))
+                offered = QStringLiteral("%1-").arg(colour);
+            else if (!position.offersColour(colour) && offered.endsWith(QLatin1Char('-')))
+                offered += QString::number(colour - 1);
+        }
+        if (offered.endsWith(QLatin1Char('-')))
+            offered += QString::number(colourCount - 1);
+        QCOMPARE(offered, offers[band - 1]);
+        QCOMPARE(position.isBand(), !offered.isEmpty());
+        QVERIFY(!position.isBand() || position.fixedText.isNull()); // a band is read, not fixed
+    }
+    QCOMPARE(kindRule(kind).maxCount == 5, fiveBands);
+    QCOMPARE(hasVoltage(kind, count), voltage);
+    QCOMPARE(eval(kind, count, {}).voltage.has_value(), voltage);
+    QCOMPARE(bandPosition(kind, count, 0).isBand() || bandPosition(kind, count, 6).isBand(), false);
+    // Choosing an inductor selects four bands, its fourth gold; the others
+    // keep the count and every band.
+    const KindRule &rule = kindRule(kind);
+    QCOMPARE(std::tuple(rule.chosenCount, rule.chosenBand, rule.chosenColour),
+             kind == L ? std::tuple(4, 4, int(Gold)) : std::tuple(0, 0, 0));
+    for (int band = 1; band <= maxBands; ++band)
+        QCOMPARE(paletteColourCount(band), band <= 2 ? 10 : 12);
 }
 
 void TestEngine::sweepEveryColourOfEveryConfiguration()

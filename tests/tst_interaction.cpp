@@ -22,29 +22,24 @@ QString swatchName(int band, int colour)
     return QStringLiteral("L%1_%2").arg(band).arg(colour);
 }
 
-// What is shown for a kind and band count: true for shown, false for hidden.
+// What is shown for a kind and band count, by the band rules: true for
+// shown, false for hidden.
 std::map<QString, bool> expectedVisibility(ComponentKind kind, int count)
 {
-    const bool inductor = kind == ComponentKind::Inductor;
     std::map<QString, bool> v;
-    for (int j = 0; j < 12; ++j) {
-        if (j < 10)
-            v[swatchName(1, j)] = v[swatchName(2, j)] = true;
-        v[swatchName(3, j)] = j < 10 || count != 5;
-        v[swatchName(4, j)] = count >= 4 && (j >= 10 || !inductor);
-        v[swatchName(5, j)] = count == 5;
+    for (int band = 1; band <= 5; ++band) {
+        const BandPosition &position = bandPosition(kind, count, band);
+        for (int j = 0; j < paletteColourCount(band); ++j)
+            v[swatchName(band, j)] = position.offersColour(j);
+        v[QStringLiteral("Line%1").arg(band)] = position.isBand();
     }
-    const auto set = [&v](std::initializer_list<const char *> names, bool shown) {
-        for (const char *name : names)
-            v[QString::fromLatin1(name)] = shown;
-    };
-    set({"Lab_4", "Line4"}, count >= 4);
-    set({"Lab_5", "Line5"}, count == 5);
-    set({"L5_En"}, !inductor);
-    set({"Result4", "Result4_Txt"}, kind == ComponentKind::Capacitor);
-    set({"Op_R", "Op_C", "Op_G", "L3_En", "L4_En", "Label18", "Label19", "Label20", "Line1", "Line2", "Line3", "Result",
-         "Result2", "Result3", "R_Full", "Ed_Izm"},
-        true); // never hidden
+    v[QStringLiteral("Lab_4")] = v[QStringLiteral("Line4")];
+    v[QStringLiteral("Lab_5")] = v[QStringLiteral("Line5")];
+    v[QStringLiteral("L5_En")] = kindRule(kind).maxCount == 5;
+    v[QStringLiteral("Result4")] = v[QStringLiteral("Result4_Txt")] = hasVoltage(kind, count);
+    for (const char *name : {"Op_R", "Op_C", "Op_G", "L3_En", "L4_En", "Label18", "Label19", "Label20", "Result",
+                             "Result2", "Result3", "R_Full", "Ed_Izm"})
+        v[QString::fromLatin1(name)] = true; // never hidden
     return v;
 }
 
@@ -59,10 +54,11 @@ struct Model
     void chooseKind(ComponentKind k)
     {
         kind = k;
-        if (k == ComponentKind::Inductor) {
-            count = 4;
-            bands[3] = Gold;
-        }
+        const KindRule &rule = kindRule(k);
+        if (rule.chosenCount)
+            count = rule.chosenCount;
+        if (rule.chosenBand)
+            bands[rule.chosenBand - 1] = rule.chosenColour;
     }
 };
 

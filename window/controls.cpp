@@ -270,31 +270,37 @@ void Controls::setupUi(QWidget *window)
 
 void Controls::offer(ComponentKind kind, int bandCount)
 {
-    const bool inductor = kind == ComponentKind::Inductor;
-    Op_R->setChecked(kind == ComponentKind::Resistor);
-    Op_C->setChecked(kind == ComponentKind::Capacitor);
-    Op_G->setChecked(inductor);
-    L3_En->setChecked(bandCount == 3);
-    L4_En->setChecked(bandCount == 4);
-    L5_En->setChecked(bandCount == 5);
+    for (int k = 0; k < int(kindOptions().size()); ++k)
+        kindOptions()[static_cast<std::size_t>(k)]->setChecked(int(kind) == k);
+    for (int count = minBands; count <= maxBands; ++count) {
+        countOption(count)->setChecked(count == bandCount);
+        countOption(count)->setVisible(count <= kindRule(kind).maxCount);
+    }
+    // A band the component has shows its stripe, its heading and the
+    // swatches of the colours it offers.
+    for (int band = 1; band <= maxBands; ++band) {
+        const BandPosition &position = bandPosition(kind, bandCount, band);
+        stripe(band)->setVisible(position.isBand());
+        for (int colour = 0; colour < paletteColourCount(band); ++colour)
+            swatch(band, colour)->setVisible(position.offersColour(colour));
+    }
+    Lab_4->setVisible(bandPosition(kind, bandCount, 4).isBand());
+    Lab_5->setVisible(bandPosition(kind, bandCount, 5).isBand());
+    Result4->setVisible(hasVoltage(kind, bandCount));
+    Result4_Txt->setVisible(hasVoltage(kind, bandCount));
+}
 
-    // Gold and silver are no digit: band 3 offers them unless it is one.
-    for (int colour : {Gold, Silver})
-        swatch(3, colour)->setVisible(bandCount != 5);
-    // Band 4 exists from four bands on; an inductor's is gold or silver.
-    Lab_4->setVisible(bandCount >= 4);
-    stripe(4)->setVisible(bandCount >= 4);
-    for (int colour = 0; colour < colourCount; ++colour)
-        swatch(4, colour)->setVisible(bandCount >= 4 && (colour >= Gold || !inductor));
-    // Band 5 exists with five bands only, which an inductor never has.
-    Lab_5->setVisible(bandCount == 5);
-    stripe(5)->setVisible(bandCount == 5);
-    for (int colour = 0; colour < colourCount; ++colour)
-        swatch(5, colour)->setVisible(bandCount == 5);
-    L5_En->setVisible(!inductor);
-    // Only a capacitor has a rated voltage.
-    Result4->setVisible(kind == ComponentKind::Capacitor);
-    Result4_Txt->setVisible(kind == ComponentKind::Capacitor);
+std::array<OptionButton *, 3> Controls::kindOptions() const
+{
+    return {Op_R, Op_C, Op_G};
+}
+
+OptionButton *Controls::countOption(int count) const
+{
+    const std::array options{L3_En, L4_En, L5_En};
+    if (count < minBands || count > maxBands)
+        qFatal("No option for %d bands", count);
+    return options[static_cast<std::size_t>(count - minBands)];
 }
 
 ColourSwatch *Controls::swatch(int band, int colour) const

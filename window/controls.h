@@ -50,8 +50,10 @@ struct Controls
     // rest, and selects their options: the one rule of what is shown.
     void offer(ComponentKind kind, int bandCount);
 
-    ColourSwatch *swatch(int band, int colour) const; // L<band>_<colour>
-    ColourLabel *stripe(int band) const;              // Line<band>
+    std::array<OptionButton *, 3> kindOptions() const; // by ComponentKind
+    OptionButton *countOption(int count) const;        // L<count>_En
+    ColourSwatch *swatch(int band, int colour) const;  // L<band>_<colour>
+    ColourLabel *stripe(int band) const;               // Line<band>
 
 private:
     std::array<std::array<ColourSwatch *, colourCount>, maxBands> swatches{};

@@ -20,11 +20,6 @@ const std::array<PaletteColour, colourCount> paletteColours{{
     {"Label13", u"Серебр.", u"Серебряный", qRgb(192, 192, 192)},
 }};
 
-int paletteColourCount(int band)
-{
-    return band <= 2 ? digitColourCount : colourCount;
-}
-
 namespace {
 
 using enum ControlType;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bandrules.h"
 #include "codetables.h"
 
 #include <QRgb>
@@ -74,9 +75,6 @@ struct PaletteColour
     QRgb rgb;              // the swatch's colour
 };
 extern const std::array<PaletteColour, colourCount> paletteColours;
-
-// Bands 1 and 2 offer colours 0..9; bands 3 to 5 offer 0..11.
-int paletteColourCount(int band);
 
 // All controls, front to back: a control lies in front of every later one it
 // overlaps, within its own layer (windowed controls over labels and shapes).

@@ -74,18 +74,26 @@ void Zomar::connectHandlers()
         }
     }
     // toggled(true) runs for mouse, keyboard and selection from code alike.
-    const auto onSelect = [this](OptionButton *button, void (Zomar::*handler)()) {
+    // Heard as well as seen: the value the user's choice gives, once, also
+    // when its handler selects another option, whose handler runs within.
+    using Handler = void (Zomar::*)();
+    const auto onSelect = [this](OptionButton *button, Handler handler) {
         connect(button, &QAbstractButton::toggled, this, [this, handler](bool on) {
-            if (on)
-                (this->*handler)();
+            if (!on)
+                return;
+            const bool choice = !m_selecting;
+            const QScopedValueRollback selecting(m_selecting, true);
+            (this->*handler)();
+            if (choice)
+                m_announcer->announce(ui.R_Full->text());
         });
     };
-    onSelect(ui.L3_En, &Zomar::L3_En_Click);
-    onSelect(ui.L4_En, &Zomar::L4_En_Click);
-    onSelect(ui.L5_En, &Zomar::L5_En_Click);
-    onSelect(ui.Op_R, &Zomar::Op_R_Click);
-    onSelect(ui.Op_C, &Zomar::Op_C_Click);
-    onSelect(ui.Op_G, &Zomar::Op_G_Click);
+    const Handler countHandlers[] = {&Zomar::L3_En_Click, &Zomar::L4_En_Click, &Zomar::L5_En_Click};
+    for (int count = minBands; count <= maxBands; ++count)
+        onSelect(ui.countOption(count), countHandlers[count - minBands]);
+    const Handler kindHandlers[] = {&Zomar::Op_R_Click, &Zomar::Op_C_Click, &Zomar::Op_G_Click};
+    for (std::size_t k = 0; k < std::size(kindHandlers); ++k)
+        onSelect(ui.kindOptions()[k], kindHandlers[k]);
     connect(ui.Exit_Btn, &QPushButton::clicked, this, &Zomar::Exit_Btn_Click);
 }
 
@@ -141,23 +149,22 @@ void Zomar::chooseBandCount(int count)
     m_selection.bandCount = count;
     ui.offer(m_selection.kind, count);
     Tabl();
-    announceValue();
 }
 
+// A kind may bring its own band count, chosen as a click on its option
+// chooses it (that handler runs first, to its end), and a band's colour,
+// chosen as a click on its swatch chooses it.
 void Zomar::chooseKind(ComponentKind kind)
 {
     m_selection.kind = kind;
-    ui.offer(kind, m_selection.bandCount);
+    const KindRule &rule = kindRule(kind);
+    if (rule.chosenCount && rule.chosenCount != m_selection.bandCount)
+        ui.countOption(rule.chosenCount)->setChecked(true); // runs its handler
+    else
+        ui.offer(kind, m_selection.bandCount);
+    if (rule.chosenBand)
+        paintBand(rule.chosenBand, rule.chosenColour);
     Tabl();
-    announceValue();
-}
-
-// Heard as well as seen: the value a kind or band count gives, once for the
-// user's one choice (the inductor's choice of four bands is part of it).
-void Zomar::announceValue()
-{
-    if (!m_choosingKind)
-        m_announcer->announce(ui.R_Full->text());
 }
 
 void Zomar::L3_En_Click()
@@ -185,20 +192,11 @@ void Zomar::Op_C_Click()
     chooseKind(ComponentKind::Capacitor);
 }
 
-// An inductor is chosen with four bands, its fourth gold or silver: band 4
+// An inductor comes with four bands, its fourth gold or silver: band 4
 // becomes gold as a click on its gold swatch makes it.
 void Zomar::Op_G_Click()
 {
-    m_selection.kind = ComponentKind::Inductor;
-    if (m_selection.bandCount == 4) {
-        ui.offer(m_selection.kind, 4);
-    } else {
-        const QScopedValueRollback choosingKind(m_choosingKind, true);
-        ui.L4_En->setChecked(true); // runs L4_En_Click, which offers the inductor's four bands
-    }
-    paintBand(4, Gold);
-    Tabl();
-    announceValue();
+    chooseKind(ComponentKind::Inductor);
 }
 
 void Zomar::Exit_Btn_Click()

@@ -46,7 +46,6 @@ private:
     void paintBand(int band, int colour);
     void chooseBandCount(int count);
     void chooseKind(ComponentKind kind);
-    void announceValue();
 
     NumberText m_numbers;
     // The window's state: the kind, the band count, and the colour index of
@@ -56,7 +55,7 @@ private:
     int m_evaluations = 0;
     Controls ui;
     Announcer *m_announcer = nullptr;
-    bool m_choosingKind = false; // in Op_G_Click, whose value is said once it is whole
+    bool m_selecting = false; // an option's handler runs
 };
 
 } // namespace zomar
