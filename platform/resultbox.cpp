@@ -1,10 +1,10 @@
 #include "resultbox.h"
 
+#include "contextmenu.h"
 #include "fonts.h"
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QStyle>
@@ -161,14 +161,8 @@ void ResultBox::resizeEvent(QResizeEvent *event)
 
 void ResultBox::keyPressEvent(QKeyEvent *event)
 {
-    // Shift+F10 opens the context menu, as the Menu key does, on every desktop.
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        const QPoint at = cursorRect().center();
-        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
-        QCoreApplication::sendEvent(this, &menu);
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
+    if (!openContextMenuByKey(this, event, cursorRect().center()))
+        QLineEdit::keyPressEvent(event);
 }
 
 void ResultBox::focusInEvent(QFocusEvent *event)
@@ -186,14 +180,8 @@ void ResultBox::focusOutEvent(QFocusEvent *event)
 void ResultBox::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-    // Opened from the keyboard, the menu has no item under the pointer, and
-    // Qt tells a reader of no focus in it: the menu itself takes it there.
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        QAccessibleEvent focus(menu, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    Q_EMIT contextMenuOpening(menu);
+    popUpContextMenu(menu, event);
 }
 
 } // namespace zomar

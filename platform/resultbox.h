@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 class QAccessibleInterface;
+class QMenu;
 
 namespace zomar {
 
@@ -24,6 +25,10 @@ public:
     // it (all of the text on Tab, none as the focus leaves) is Qt's, not
     // the user's.
     bool focusMoving() const { return m_focusMoving; }
+
+Q_SIGNALS:
+    // The standard context menu, before it shows: its owner may add items.
+    void contextMenuOpening(QMenu *menu);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -8,6 +8,7 @@
 #include "resultbox.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QRandomGenerator>
 
 #include <map>
@@ -125,6 +126,8 @@ private slots:
     void inductorOffersNoFiveBands();
     void arrowKeysRunTheHandlers();
     void keyboardOnly();
+    void everyBandByKeyboard_data();
+    void everyBandByKeyboard();
     void inertControls();
     void hiddenSwatchCannotBeClicked();
     void accessibleNames();
@@ -425,6 +428,130 @@ void TestInteraction::keyboardOnly()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Op_G"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     verifyShown(ComponentKind::Capacitor, 3);
+}
+
+// Every colour every shown band offers, set by the keyboard alone, from the
+// context menu of a control that takes the focus and by the shortcuts: each
+// the same choice as a click on its swatch, said once; a hidden band has no
+// entry and its shortcut changes nothing.
+void TestInteraction::everyBandByKeyboard_data()
+{
+    QTest::addColumn<QStringList>("clicks"); // to the kind and count
+    QTest::addColumn<QString>("from");       // the control whose menu is used
+    QTest::newRow("resistor, 5") << QStringList{} << QStringLiteral("Op_R");
+    QTest::newRow("resistor, 4") << QStringList{"L4_En"} << QStringLiteral("L4_En");
+    QTest::newRow("resistor, 3") << QStringList{"L3_En"} << QStringLiteral("Result");
+    QTest::newRow("capacitor, 3") << QStringList{"Op_C", "L3_En"} << QStringLiteral("Exit_Btn");
+    QTest::newRow("capacitor, 4") << QStringList{"Op_C", "L4_En"} << QStringLiteral("Result4");
+    QTest::newRow("capacitor, 5") << QStringList{"Op_C"} << QStringLiteral("Op_C");
+    QTest::newRow("inductor, 3") << QStringList{"Op_G", "L3_En"} << QStringLiteral("R_Full");
+    QTest::newRow("inductor, 4") << QStringList{"Op_G"} << QStringLiteral("Ed_Izm");
+}
+
+void TestInteraction::everyBandByKeyboard()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, from);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    Model model;
+    for (const QString &name : clicks) {
+        click(name);
+        if (name.startsWith(QLatin1String("Op_")))
+            model.chooseKind(static_cast<ComponentKind>(QStringLiteral("RCG").indexOf(name.back())));
+        else
+            model.count = name.at(1).digitValue();
+    }
+    QWidget *control = get(from);
+    control->setFocus(Qt::TabFocusReason);
+    Said said(m_window.get());
+    QStringList told;
+    // One colour chosen: one evaluation, the model's results, the focus
+    // where it was, and the colour and value said.
+    const auto chosen = [&](int band, int colour, int evaluations, const QString &how) {
+        model.bands[band - 1] = colour;
+        if (model.kind == ComponentKind::Capacitor)
+            model.voltage = *evaluate({model.kind, model.count, model.bands}, NumberText(russian)).voltage;
+        const QString where = QStringLiteral("%1 band %2 colour %3").arg(how).arg(band).arg(colour);
+        QVERIFY2(m_window->evaluationCount() == evaluations + 1, qPrintable(where));
+        verifyAgainst(model, where);
+        QVERIFY2(QApplication::focusWidget() == control, qPrintable(where));
+        told << QStringLiteral("%1, %2").arg(colourName(colour), text("R_Full"));
+    };
+    for (int band = 1; band <= 5; ++band) {
+        const BandPosition &position = bandPosition(model.kind, model.count, band);
+        const QString title = QStringLiteral("Цвет полосы %1").arg(band);
+        QList<int> offered;
+        QStringList offeredNames;
+        for (int colour = 0; colour < 12; ++colour) {
+            if (position.offersColour(colour)) {
+                offered << colour;
+                offeredNames << colourName(colour).toString();
+            }
+        }
+        for (const int colour : offered.isEmpty() ? QList<int>{-1} : offered) {
+            // Shift+F10: the menu, its first enabled item current.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QAction *first = nullptr, *entry = nullptr;
+            for (QAction *action : menu->actions()) {
+                if (!first && action->isEnabled() && !action->isSeparator())
+                    first = action;
+                if (action->text() == title)
+                    entry = action;
+            }
+            QCOMPARE(menu->activeAction(), first);
+            QCOMPARE(bool(entry), !offered.isEmpty());
+            if (!entry) {
+                QTest::keyClick(menu, Qt::Key_Escape);
+                break;
+            }
+            for (int i = 0; menu->activeAction() != entry && i < 20; ++i)
+                QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Right);
+            QMenu *colours = entry->menu();
+            QTRY_VERIFY(colours->isVisible() && colours->activeAction());
+            QStringList names;
+            for (QAction *action : colours->actions()) {
+                if (action->isCheckable()) {
+                    names << action->text();
+                    QCOMPARE(action->isChecked(), action->text() == colourName(m_window->bandIndex(band)));
+                }
+            }
+            QCOMPARE(names, offeredNames);
+            for (int i = 0; colours->activeAction()->text() != colourName(colour) && i < 20; ++i)
+                QTest::keyClick(colours, Qt::Key_Down);
+            const int evaluations = m_window->evaluationCount();
+            QTest::keyClick(colours, Qt::Key_Return);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            chosen(band, colour, evaluations, QStringLiteral("menu"));
+        }
+        // Ctrl+band: each offered colour after the band's, round to it;
+        // with Shift, the one before it.
+        const auto shortcut = [&](Qt::KeyboardModifiers modifiers) {
+            const int evaluations = m_window->evaluationCount();
+            const int before = m_window->bandIndex(band);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + band), modifiers);
+            if (offered.isEmpty()) {
+                QCOMPARE(m_window->evaluationCount(), evaluations);
+                QCOMPARE(m_window->bandIndex(band), before);
+                return;
+            }
+            const int step = modifiers & Qt::ShiftModifier ? -1 : 1;
+            int colour = before;
+            do
+                colour = (colour + step + 12) % 12;
+            while (!position.offersColour(colour));
+            chosen(band, colour, evaluations, QStringLiteral("shortcut"));
+        };
+        for (qsizetype i = 0; i < std::max<qsizetype>(offered.size(), 1); ++i)
+            shortcut(Qt::ControlModifier);
+        shortcut(Qt::ControlModifier | Qt::ShiftModifier);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QCOMPARE(said.messages, told);
 }
 
 void TestInteraction::inertControls()

@@ -6,14 +6,19 @@
 #include "announcer.h"
 #include "appearance.h"
 #include "colourlabel.h"
+#include "contextmenu.h"
 #include "fonts.h"
 #include "optionbutton.h"
 #include "resultbox.h"
 #include "screenscale.h"
 #include "twips.h"
 
+#include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -57,6 +62,7 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
     m_announcer = new Announcer(this);
     new ScreenScaleFollower(this);
     connectHandlers();
+    makeBandShortcuts();
     Form_Load();
 }
 
@@ -95,6 +101,83 @@ void Zomar::connectHandlers()
     for (std::size_t k = 0; k < std::size(kindHandlers); ++k)
         onSelect(ui.kindOptions()[k], kindHandlers[k]);
     connect(ui.Exit_Btn, &QPushButton::clicked, this, &Zomar::Exit_Btn_Click);
+}
+
+// Every band by the keyboard, which swatches never take: Ctrl and the
+// band's number for its next colour, with Shift for the previous one. The
+// digits are the same keys in the Latin and Russian layouts.
+void Zomar::makeBandShortcuts()
+{
+    for (int band = 1; band <= maxBands; ++band) {
+        for (const int step : {1, -1}) {
+            auto *action =
+                new QAction(step > 0 ? QStringLiteral("Следующий цвет") : QStringLiteral("Предыдущий цвет"), this);
+            const Qt::KeyboardModifiers modifiers =
+                step > 0 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier;
+            action->setShortcut(QKeyCombination(modifiers, Qt::Key(Qt::Key_0 + band)));
+            action->setShortcutVisibleInContextMenu(true);
+            connect(action, &QAction::triggered, this, [this, band, step] { stepBand(band, step); });
+            addAction(action);
+            m_bandSteps[static_cast<std::size_t>(band - 1)][step > 0 ? 0 : 1] = action;
+        }
+    }
+    for (ResultBox *field : {ui.Result, ui.Ed_Izm, ui.Result2, ui.R_Full, ui.Result3, ui.Result4})
+        connect(field, &ResultBox::contextMenuOpening, this, &Zomar::addBandMenus);
+}
+
+void Zomar::stepBand(int band, int step)
+{
+    const BandPosition &position = bandPosition(m_selection.kind, m_selection.bandCount, band);
+    if (!position.isBand())
+        return; // a band the component lacks is not offered
+    int colour = bandIndex(band);
+    do
+        colour = (colour + step + colourCount) % colourCount;
+    while (!position.offersColour(colour));
+    ui.swatch(band, colour)->click();
+}
+
+// The colours each band offers, a submenu "Цвет полосы N" per band the
+// component has, the band's colour checked: choosing one presses its swatch.
+void Zomar::addBandMenus(QMenu *menu)
+{
+    if (!menu->isEmpty())
+        menu->addSeparator();
+    for (int band = 1; band <= maxBands; ++band) {
+        const BandPosition &position = bandPosition(m_selection.kind, m_selection.bandCount, band);
+        if (!position.isBand())
+            continue;
+        QMenu *colours = menu->addMenu(QStringLiteral("Цвет полосы %1").arg(band));
+        auto *group = new QActionGroup(colours);
+        for (int colour = 0; colour < paletteColourCount(band); ++colour) {
+            if (!position.offersColour(colour))
+                continue;
+            QAction *choice = colours->addAction(colourName(colour).toString());
+            choice->setCheckable(true);
+            choice->setChecked(colour == bandIndex(band));
+            group->addAction(choice);
+            connect(choice, &QAction::triggered, ui.swatch(band, colour), &QAbstractButton::click);
+        }
+        colours->addSeparator();
+        for (QAction *step : m_bandSteps[static_cast<std::size_t>(band - 1)])
+            colours->addAction(step);
+    }
+}
+
+// The controls that take the focus but have no menu of their own (the
+// options, Exit) pass theirs on to the window: the band colours.
+void Zomar::contextMenuEvent(QContextMenuEvent *event)
+{
+    auto *menu = new QMenu(this);
+    addBandMenus(menu);
+    popUpContextMenu(menu, event);
+}
+
+void Zomar::keyPressEvent(QKeyEvent *event)
+{
+    QWidget *target = focusWidget() ? focusWidget() : this;
+    if (!openContextMenuByKey(target, event, target->rect().center()))
+        QWidget::keyPressEvent(event);
 }
 
 void Zomar::Form_Load()

@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+class QAction;
+class QMenu;
+
 #include <array>
 
 namespace zomar {
@@ -41,8 +44,18 @@ public:
     // Writes the result fields from the current selection.
     void Tabl();
 
+    // A band's colour chosen by the keyboard: the next (1) or previous (-1)
+    // colour it offers, chosen as a click on its swatch chooses it.
+    void stepBand(int band, int step);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void connectHandlers();
+    void makeBandShortcuts();
+    void addBandMenus(QMenu *menu);
     void paintBand(int band, int colour);
     void chooseBandCount(int count);
     void chooseKind(ComponentKind kind);
@@ -55,6 +68,8 @@ private:
     int m_evaluations = 0;
     Controls ui;
     Announcer *m_announcer = nullptr;
+    // Per band: its next and previous colour, by their shortcuts.
+    std::array<std::array<QAction *, 2>, maxBands> m_bandSteps{};
     bool m_selecting = false; // an option's handler runs
 };
 
