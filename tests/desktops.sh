@@ -144,6 +144,21 @@ xdotool windowsize "$wid" "$client_width" "$client_height"
 [[ $(settled restored "$wid" client) == "$client_size" ]] || fail "the window's size did not come back"
 stop
 
+# The whole job by keys alone, with the Russian layout: every kind and band
+# count, and in each every colour every band offers, as keyboard_scenario
+# writes the keys with the engine's results; at each step the six fields,
+# read through the accessibility bus, show them. The pointer never moves.
+start LANG=ru_RU.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+xdotool windowfocus "$wid"
+setxkbmap ru
+pointer=$(xdotool getmouselocation)
+steps=$("${ZOMAR_KEYBOARD_SCENARIO:?the scenario program}" | "$(dirname "$0")/keyboard.py" "$wid" "$pid") ||
+    fail "the keyboard scenario failed"
+[[ $(xdotool getmouselocation) == "$pointer" ]] || fail "the pointer moved: $pointer, then $(xdotool getmouselocation)"
+setxkbmap us
+stop
+echo "desktops: $steps steps by the keyboard alone, each field as the engine gives it"
+
 # What a screen reader says: Orca, in Russian, with its debug log, driven
 # by the keys a user presses. Orca runs once per user: with the user's own
 # Orca running, this check is left out rather than that Orca ended.
@@ -265,13 +280,26 @@ else
         once "${field#*:} выделен"
         heard | grep -qi "не выделен" && fail "Orca spoke of a selection at ${field%%:*}: $(heard | paste -sd '|')"
     done
-    # The context menu, from the keyboard: spoken, and its items.
+    # The context menu, from the keyboard: its first item at once, and the
+    # field again on Escape.
     press shift+F10
-    hear "popup menu"
-    press Down
     hear $'Копировать\tCtrl+C'
     press Escape
     hear "Напряжение только для чтения text"
+    # A band's colour from it, each step said; the choice said once, and
+    # once more by the band's shortcut, back to white.
+    press shift+F10
+    hear $'Копировать\tCtrl+C'
+    press Down # "Выделить всё" is off: all of the text is selected
+    hear "Цвет полосы 1"
+    press Right
+    hear "Черный"
+    press Return
+    hear "${notice}Черный, 9000 мкФ" "Напряжение только для чтения text"
+    once "${notice}Черный, 9000 мкФ"
+    press ctrl+shift+1
+    hear "${notice}Белый, 99000 мкФ"
+    once "${notice}Белый, 99000 мкФ"
     # Band counts chosen: each its value once.
     press shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
     hear "Кол-во полос panel"

@@ -9,7 +9,7 @@ build_packages=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberati
 # and benchmarks:
 test_packages=(clang-format clang libclang-rt-dev llvm libbenchmark-dev xvfb xdotool imagemagick desktop-file-utils appstream librsvg2-bin
                dpkg-dev file git lintian valgrind time procps
-               openbox wmctrl x11-utils qt6-gtk-platformtheme dbus at-spi2-core orca weston sway grim qt6-wayland)
+               openbox wmctrl x11-utils x11-xkb-utils python3-pyatspi qt6-gtk-platformtheme dbus at-spi2-core orca weston sway grim qt6-wayland)
 # To cross-build the Windows program (packaging/windows/build.sh) and test it
 # under Wine:
 windows_packages=(g++-mingw-w64-x86-64-posix ninja-build nsis zip xz-utils
