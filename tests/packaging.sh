@@ -31,6 +31,8 @@ rsvg-convert -w 32 -h 32 "$icons/scalable/apps/$id.svg" -o "$work/svg-32.png" ||
 for icon in 16:"$icons/16x16/apps/$id.png" 32:"$icons/32x32/apps/$id.png" 32:"$work/svg-32.png"; do
     same_picture "${icon#*:}" "$(dirname "$0")/../packaging/icon-${icon%%:*}.xpm"
 done
+# The Windows icon, kept in the source, is that picture too.
+same_icon "$(dirname "$0")/../packaging/zomar.ico"
 
 desktop=$root/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
