@@ -54,6 +54,7 @@ grep -E '^[EWI]:|^P:' "$work/as.log" | grep -vE 'cid-contains-uppercase-letter|u
     && fail "appstreamcli validate --pedantic"
 grep -qx 'Comment\[ru\]=.*' "$desktop" && grep -q 'xml:lang="ru"' "$metainfo" || fail "no Russian translations"
 zcat "$root/share/man/man1/zomar.1.gz" | grep -q '^\.SH FILES' || fail "manual page has no FILES"
+zcat "$root/share/man/man1/zomar.1.gz" | grep -q "^\.TH ZOMAR 1 .* \"Zomar $version\"" || fail "manual page is not of $version"
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/deb/zomar_"$version"-1_*.deb) || fail "no package zomar_$version-1"
