@@ -131,7 +131,8 @@ same_icon() {
 # ($zomar_product; $zomar_caption, a pattern for xdotool), the client area's
 # size ($client_size, $client_width, $client_height), and where each control
 # stands in it, in pixels at scale 1: ${point[NAME]} the point clicked,
-# ${rect[NAME]} its rectangle (x y width height).
+# ${rect[NAME]} its rectangle (x y width height); $background_point, a point
+# of the bare background.
 [[ -f ${ZOMAR_WINDOW_TABLE:-} ]] || fail "no window table: ZOMAR_WINDOW_TABLE names the build's window-table.sh"
 source "$ZOMAR_WINDOW_TABLE"
 
