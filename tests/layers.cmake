@@ -94,7 +94,7 @@ foreach(i RANGE ${last})
     string(REGEX REPLACE "^[^:]*: " "" read "${read}")
     string(REPLACE "\\\n" " " read "${read}")
     separate_arguments(read UNIX_COMMAND "${read}")
-    list(POP_FRONT read) # the file itself
+    list(REMOVE_ITEM read "${file}")
     # The first header of each folder or Qt module the layer may not use.
     set(refused "")
     foreach(header IN LISTS read)
