@@ -1,7 +1,8 @@
 # The layers, checked on what the compiler really reads: each file of a layer
 # is preprocessed with its own command from compile_commands.json and -M,
 # and every file that lists must be of its own layer or one it may use, and
-# from Qt only the modules the layer may use. No source includes "../".
+# from Qt only the modules the layer may use, nor may it link others. No
+# source includes "../".
 # usage: cmake -DCOMPILE_COMMANDS=FILE -DSOURCE_DIR=DIR -DBINARY_DIR=DIR -P layers.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -71,6 +72,17 @@ foreach(i RANGE ${last})
     list(GET layers ${index} layer)
     string(JSON file GET "${commands}" ${i} file)
     string(JSON directory GET "${commands}" ${i} directory)
+    cmake_path(RELATIVE_PATH file BASE_DIRECTORY "${SOURCE_DIR}" OUTPUT_VARIABLE name)
+    # A Qt module linked, even through another target, defines QT_MODULE_LIB.
+    if(DEFINED ${layer}_qt)
+        string(TOUPPER "${${layer}_qt}" allowed)
+        string(REPLACE "QT" "" allowed "${allowed}")
+        foreach(argument IN LISTS arguments)
+            if(argument MATCHES "^-DQT_([A-Z]+)_LIB$" AND NOT CMAKE_MATCH_1 IN_LIST allowed)
+                string(APPEND failures "${name} (${layer}) is built with Qt's ${CMAKE_MATCH_1} module linked\n")
+            endif()
+        endforeach()
+    endif()
     # The same command preprocessing only, listing every file it reads.
     set(preprocess "")
     set(skip_next FALSE)
@@ -85,7 +97,6 @@ foreach(i RANGE ${last})
     endforeach()
     execute_process(COMMAND ${preprocess} -M WORKING_DIRECTORY "${directory}"
                     OUTPUT_VARIABLE read ERROR_VARIABLE error RESULT_VARIABLE status)
-    cmake_path(RELATIVE_PATH file BASE_DIRECTORY "${SOURCE_DIR}" OUTPUT_VARIABLE name)
     if(NOT status EQUAL 0)
         string(APPEND failures "${name} (${layer}) does not compile:\n${error}\n")
         continue()
