@@ -6,7 +6,7 @@
 # usage: cmake -DCOMPILE_COMMANDS=FILE -DSOURCE_DIR=DIR -DBINARY_DIR=DIR -P layers.cmake
 cmake_minimum_required(VERSION 3.25)
 
-# Each layer: its target, the folders it reads (its own first) and, where it
+# Each layer: its target, the folders it reads and, where it
 # is limited, its Qt modules. "program" is main.cpp; the window reads the
 # icon's XPMs in packaging/. Tests, benchmarks and tools may read any layer.
 set(layers numbertext engine platform window program)
@@ -56,7 +56,7 @@ set(failures "")
 file(READ "${COMPILE_COMMANDS}" commands)
 string(JSON count LENGTH "${commands}")
 math(EXPR last "${count} - 1")
-set(checked 0)
+set(checked "")
 foreach(i RANGE ${last})
     string(JSON command GET "${commands}" ${i} command)
     separate_arguments(arguments UNIX_COMMAND "${command}")
@@ -101,7 +101,7 @@ foreach(i RANGE ${last})
         string(APPEND failures "${name} (${layer}) does not compile:\n${error}\n")
         continue()
     endif()
-    math(EXPR checked "${checked} + 1")
+    list(APPEND checked ${layer})
     string(REGEX REPLACE "^[^:]*: " "" read "${read}")
     string(REPLACE "\\\n" " " read "${read}")
     separate_arguments(read UNIX_COMMAND "${read}")
@@ -125,9 +125,11 @@ foreach(i RANGE ${last})
         endif()
     endforeach()
 endforeach()
-if(checked EQUAL 0 AND failures STREQUAL "")
-    string(APPEND failures "no file of a layer in ${COMPILE_COMMANDS}\n")
-endif()
+foreach(layer IN LISTS layers)
+    if(NOT layer IN_LIST checked)
+        string(APPEND failures "no file of ${layer} (${${layer}_target}) in ${COMPILE_COMMANDS}\n")
+    endif()
+endforeach()
 
 # A header is found through the include folders a target is given, never
 # by a path up and across the tree.
@@ -135,7 +137,7 @@ file(GLOB_RECURSE sources LIST_DIRECTORIES false "${SOURCE_DIR}/*.cpp" "${SOURCE
 foreach(source IN LISTS sources)
     cmake_path(IS_PREFIX BINARY_DIR "${source}" generated)
     cmake_path(RELATIVE_PATH source BASE_DIRECTORY "${SOURCE_DIR}" OUTPUT_VARIABLE name)
-    if(generated OR name MATCHES "^(build|\\.git)/")
+    if(generated OR name MATCHES "^(build[^/]*|\\.git)/")
         continue()
     endif()
     file(STRINGS "${source}" ups REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<][^\">]*\\.\\./")
@@ -147,5 +149,6 @@ endforeach()
 if(NOT failures STREQUAL "")
     message(FATAL_ERROR "layers:\n${failures}")
 endif()
+list(LENGTH checked files)
 list(JOIN layers ", " names)
-message(STATUS "layers: ${checked} files of ${names} read only their own layers and those below")
+message(STATUS "layers: ${files} files of ${names} read only their own layers and those below")
