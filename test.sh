@@ -13,7 +13,7 @@ jobs=$(nproc)
 strict=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
 echo "== format"
-clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h' 2>/dev/null || find engine platform window tests bench main.cpp -name '*.cpp' -o -name '*.h')
+clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h' 2>/dev/null || find numbertext engine platform window tests bench tools packaging main.cpp -name '*.cpp' -o -name '*.h')
 
 suite() {
     local dir=$1 start=$SECONDS

@@ -80,12 +80,14 @@ if(UNIX AND NOT APPLE)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME ${ZOMAR_APP_ID}.svg)
 
-    # The manual page and the Debian changelog, compressed as Debian wants
-    # them (gzip -9n: no name, no time stamp), and the copyright file.
+    # The manual page (with the project's version) and the Debian changelog,
+    # compressed as Debian wants them (gzip -9n: no name, no time stamp),
+    # and the copyright file.
     set(ZOMAR_DEB_VERSION ${PROJECT_VERSION}-1)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian @ONLY)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/zomar.1 ${CMAKE_CURRENT_BINARY_DIR}/zomar.1 @ONLY)
     set(zomar_gzipped)
-    foreach(file ${CMAKE_CURRENT_LIST_DIR}/zomar.1 ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian)
+    foreach(file ${CMAKE_CURRENT_BINARY_DIR}/zomar.1 ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian)
         get_filename_component(name ${file} NAME)
         add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
                            COMMAND gzip -9n -c ${file} > ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz

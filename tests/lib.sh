@@ -113,11 +113,26 @@ same_picture() {
     [[ $differ == 0 ]] || fail "${1##*/} differs from ${2##*/} in $differ pixels"
 }
 
+# same_icon ICO: the icon file holds a 16 and a 32 pixel image of 16 colours,
+# each the window's own picture (packaging/icon-SIZE.xpm) pixel for pixel.
+same_icon() {
+    local icons size out=$work/icon-${1##*/}
+    icons=$(icotool -l "$1" | sort)
+    [[ $icons == *"--width=16 --height=16 --bit-depth=4"* && $icons == *"--width=32 --height=32 --bit-depth=4"* ]] \
+        || fail "icon ${1##*/}: $icons"
+    mkdir -p "$out"
+    icotool -x -o "$out" "$1"
+    for size in 16 32; do
+        same_picture "$out"/*_${size}x${size}x4.png "$(dirname "${BASH_SOURCE[0]}")/../packaging/icon-$size.xpm"
+    done
+}
+
 # The window's facts, written from its layout at build time: its caption
 # ($zomar_product; $zomar_caption, a pattern for xdotool), the client area's
 # size ($client_size, $client_width, $client_height), and where each control
 # stands in it, in pixels at scale 1: ${point[NAME]} the point clicked,
-# ${rect[NAME]} its rectangle (x y width height).
+# ${rect[NAME]} its rectangle (x y width height); $background_point, a point
+# of the bare background.
 [[ -f ${ZOMAR_WINDOW_TABLE:-} ]] || fail "no window table: ZOMAR_WINDOW_TABLE names the build's window-table.sh"
 source "$ZOMAR_WINDOW_TABLE"
 

@@ -31,6 +31,8 @@ rsvg-convert -w 32 -h 32 "$icons/scalable/apps/$id.svg" -o "$work/svg-32.png" ||
 for icon in 16:"$icons/16x16/apps/$id.png" 32:"$icons/32x32/apps/$id.png" 32:"$work/svg-32.png"; do
     same_picture "${icon#*:}" "$(dirname "$0")/../packaging/icon-${icon%%:*}.xpm"
 done
+# The Windows icon, kept in the source, is that picture too.
+same_icon "$(dirname "$0")/../packaging/zomar.ico"
 
 desktop=$root/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
@@ -52,6 +54,7 @@ grep -E '^[EWI]:|^P:' "$work/as.log" | grep -vE 'cid-contains-uppercase-letter|u
     && fail "appstreamcli validate --pedantic"
 grep -qx 'Comment\[ru\]=.*' "$desktop" && grep -q 'xml:lang="ru"' "$metainfo" || fail "no Russian translations"
 zcat "$root/share/man/man1/zomar.1.gz" | grep -q '^\.SH FILES' || fail "manual page has no FILES"
+zcat "$root/share/man/man1/zomar.1.gz" | grep -q "^\.TH ZOMAR 1 .* \"Zomar $version\"" || fail "manual page is not of $version"
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/deb/zomar_"$version"-1_*.deb) || fail "no package zomar_$version-1"

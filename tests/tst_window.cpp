@@ -423,6 +423,9 @@ void TestWindow::applicationIdentity()
             }
         }
         QVERIFY2(colours.size() <= 16, qPrintable(QString::number(colours.size())));
+        // The picture of packaging/, pixel for pixel.
+        const QImage xpm(QStringLiteral(ZOMAR_PACKAGING_DIR "/icon-%1.xpm").arg(size));
+        QCOMPARE(image, xpm.convertToFormat(image.format()));
     }
     QCOMPARE(m_window->windowIcon().cacheKey(), icon.cacheKey());
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());

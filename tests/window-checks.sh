@@ -52,7 +52,8 @@ drive_window() {
     local size
     size=$(identify -format '%wx%h' "$shots/start.png")
     [[ $size == "$client_size" ]] || fail "window is $size, expected $client_size"
-    expect start 100 380 0,64,64 "teal background"
+    # shellcheck disable=SC2086
+    expect start $background_point 0,64,64 "teal background"
     expect start $(at Line1) 255,255,255 "white stripe 1 over the body"
     expect start $(at Line5) 255,255,255 "white stripe 5"
     expect start $(between Line1 Line2) 128,128,0 "the body between stripes"

@@ -2,7 +2,8 @@
 // the caption, the client area's size, and where every control of the
 // layout stands in the client area (pixels at scale 1): its rectangle and
 // the point a test clicks, the centre, or for an option button a point far
-// right of its caption, where a wider stand-in face cannot reach.
+// right of its caption, where a wider stand-in face cannot reach; and a
+// point of the bare background.
 #include "layout.h"
 #include "product.h"
 #include "twips.h"
@@ -41,16 +42,22 @@ int main()
             frames.insert(QString::fromStdString(item.name), twipsRect(item.left, item.top, 0, 0).topLeft());
     }
     QString points, rects;
+    QHash<QString, QRect> placed;
     for (const LayoutItem &item : layoutControls()) {
         QRect r = twipsRect(item.left, item.top, item.width, item.height);
         if (item.container)
             r.translate(frames.value(QString::fromLatin1(item.container)));
         const QPoint at = item.type == ControlType::OptionButton ? QPoint(r.right() - 3, r.center().y()) : r.center();
         const QString name = QString::fromStdString(item.name);
+        placed.insert(name, r);
         points += QStringLiteral(" [%1]=\"%2 %3\"").arg(name).arg(at.x()).arg(at.y());
         rects += QStringLiteral(" [%1]=\"%2 %3 %4 %5\"").arg(name).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     }
     out << "declare -A point=(" << points << " )\n"
         << "declare -A rect=(" << rects << " )\n";
+    // A point of the bare background: halfway between the Exit button and
+    // the component's outline, level with the button.
+    const QRect exit = placed.value(QStringLiteral("Exit_Btn")), outline = placed.value(QStringLiteral("Shape3"));
+    out << "background_point='" << (exit.right() + outline.left()) / 2 << ' ' << exit.center().y() << "'\n";
     return 0;
 }

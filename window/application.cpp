@@ -7,6 +7,9 @@
 #include "fonts.h"
 #include "product.h"
 
+#include "icon-16.xpm"
+#include "icon-32.xpm"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -39,10 +42,10 @@ void prepareApplication(QApplication &app)
     // The window's own face before any control exists, so that none loads
     // the desktop's default font first.
     QApplication::setFont(plainFont());
-    // The 16-colour icon, 16 and 32 pixels. XPM is read by QtGui itself,
-    // with no image-format plugin to load.
+    // The 16-colour icon, 16 and 32 pixels, compiled in: QtGui reads the
+    // XPM arrays itself, where a file would load the image-format plugins.
     QIcon icon;
-    for (const QString &image : {QStringLiteral(":/icon-16.xpm"), QStringLiteral(":/icon-32.xpm")})
+    for (const char *const *image : {zomar_icon_16, zomar_icon_32})
         icon.addPixmap(QPixmap(image));
     app.setWindowIcon(icon);
 }
