@@ -1,4 +1,5 @@
 #include "application.h"
+#include "wayland.h"
 #include "zomar.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ int main(int argc, char *argv[])
     // never ends), now and then on a loaded machine. Nothing is left to
     // save: on Wayland the process ends here, and the compositor drops what
     // a closed connection held.
-    if (QApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (zomar::onWayland()) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

@@ -11,6 +11,7 @@
 #include "resultbox.h"
 #include "screenscale.h"
 #include "twips.h"
+#include "wayland.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -36,7 +37,7 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
     setAutoFillBackground(true);
     setFont(plainFont());
     const QSize size(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (onWayland()) {
         // A Wayland compositor may maximise any window, and the client must
         // then take the size it is given or be disconnected; Qt holds a
         // window to its maximum size. So the layout's size is the least
