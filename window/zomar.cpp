@@ -37,16 +37,22 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
     setAutoFillBackground(true);
     setFont(plainFont());
     const QSize size(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
-    if (onWayland()) {
-        // A Wayland compositor may maximise any window, and the client must
-        // then take the size it is given or be disconnected; Qt holds a
-        // window to its maximum size. So the layout's size is the least
-        // here: the window opens at it, and a maximised window shows the
-        // layout as it is on the teal background.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Workaround "wayland-maximise" (docs/workarounds.md): a Wayland
+    // compositor may maximise any window, and the client must then take the
+    // size it is given or be disconnected; Qt holds a window to its maximum
+    // size. So the layout's size is the least here: the window opens at it,
+    // and a maximised window shows the layout as it is on the teal
+    // background.
+    const bool fixedSize = !onWayland();
+#else
+    constexpr bool fixedSize = true;
+#endif
+    if (fixedSize) {
+        setFixedSize(size);
+    } else {
         setMinimumSize(size);
         resize(size);
-    } else {
-        setFixedSize(size);
     }
 
     ui.setupUi(this);
