@@ -17,6 +17,7 @@ namespace {
 // QLineEdit keeps this many pixels free on each side of its text.
 constexpr int lineEditMargin = 2;
 
+// Workaround "a11y-line-edit-runs" (docs/workarounds.md).
 // A result field as a screen reader reads it: read-only text, one run of
 // plain text over the whole of it. Qt's own interface for line edits
 // reports an empty run at each character, and Orca, joining them, reads
@@ -161,6 +162,7 @@ void ResultBox::resizeEvent(QResizeEvent *event)
 
 void ResultBox::keyPressEvent(QKeyEvent *event)
 {
+    // Workaround "shift-f10" (docs/workarounds.md).
     // Shift+F10 opens the context menu, as the Menu key does, on every desktop.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         const QPoint at = cursorRect().center();
@@ -188,6 +190,7 @@ void ResultBox::contextMenuEvent(QContextMenuEvent *event)
     QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+    // Workaround "a11y-keyboard-menu-focus" (docs/workarounds.md).
     // Opened from the keyboard, the menu has no item under the pointer, and
     // Qt tells a reader of no focus in it: the menu itself takes it there.
     if (event->reason() == QContextMenuEvent::Keyboard) {
