@@ -40,9 +40,9 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // Workaround "wayland-maximise" (docs/workarounds.md): a Wayland
     // compositor may maximise any window, and the client must then take the
-    // size it is given or be disconnected; Qt holds a window to its maximum
-    // size. So the layout's size is the least here: the window opens at it,
-    // and a maximised window shows the layout as it is on the teal
+    // size it is given or be disconnected; Qt 6.4 holds a window to its
+    // maximum size. So the layout's size is the least here: the window opens
+    // at it, and a maximised window shows the layout as it is on the teal
     // background.
     const bool fixedSize = !onWayland();
 #else
