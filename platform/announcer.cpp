@@ -6,6 +6,8 @@
 
 namespace zomar {
 
+// Workaround "a11y-announcement" (docs/workarounds.md): before Qt 6.8, a
+// notification that shows for a while.
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 namespace {
 
