@@ -1,4 +1,5 @@
 #include "application.h"
+#include "wayland.h"
 #include "zomar.h"
 
 #include <QApplication>
@@ -18,12 +19,12 @@ int main(int argc, char *argv[])
     zomar::Zomar window;
     window.show();
     const int status = QApplication::exec();
-    // Qt's Wayland plugin can hang as it tears its connection down (its
-    // reader thread waits for a read that the main thread has begun and
-    // never ends), now and then on a loaded machine. Nothing is left to
-    // save: on Wayland the process ends here, and the compositor drops what
-    // a closed connection held.
-    if (QApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    // Workaround "wayland-exit" (docs/workarounds.md): Qt's Wayland plugin
+    // can hang as it tears its connection down (its reader thread waits for
+    // a read that the main thread has begun and never ends), now and then
+    // on a loaded machine. Nothing is left to save: on Wayland the process
+    // ends here, and the compositor drops what a closed connection held.
+    if (zomar::onWayland()) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

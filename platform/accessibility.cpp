@@ -25,10 +25,11 @@ QHash<QString, Maker> &makers()
     return byClass;
 }
 
-// The application, with its open menus among its windows. Qt leaves popups
-// out, and a reader takes an object that its parent does not list for one
-// that is gone: the context menu of a field would not be read. A menu Qt
-// lists itself is not listed twice.
+// Workaround "a11y-popup-children" (docs/workarounds.md): the application,
+// with its open menus among its windows. Qt leaves popups out, and a reader
+// takes an object that its parent does not list for one that is gone: the
+// context menu of a field would not be read. A menu Qt lists itself is not
+// listed twice.
 class ApplicationAccessible : public QAccessibleApplication
 {
 public:
@@ -84,20 +85,22 @@ void setRole(const char *className, QAccessible::Role role)
 
 QAccessible::UpdateHandler before = nullptr; // the handler ours was installed over
 
-// What Qt tells readers, less what it says of its own making that misleads
-// them.
+// Workaround "a11y-update-handler" (docs/workarounds.md): what Qt tells
+// readers, less what it says of its own making that misleads them.
 void passOn(QAccessibleEvent *event)
 {
-    // The selection a result field gets and loses as the focus comes and
-    // goes: a reader says the field, its text and that it is selected as the
-    // field takes the focus; told of the selection too, it says the text once
-    // more, and "unselected" for the field left.
+    // Workaround "a11y-focus-selection": the selection a result field gets
+    // and loses as the focus comes and goes: a reader says the field, its
+    // text and that it is selected as the field takes the focus; told of the
+    // selection too, it says the text once more, and "unselected" for the
+    // field left.
     if (event->type() == QAccessible::TextSelectionChanged || event->type() == QAccessible::TextCaretMoved) {
         if (const auto *box = qobject_cast<ResultBox *>(event->object()); box && box->focusMoving())
             return;
     }
-    // The window under a popup menu, active all along, made active again as
-    // the menu opens: a reader would leave the menu for the window.
+    // Workaround "a11y-popup-activation": the window under a popup menu,
+    // active all along, made active again as the menu opens: a reader would
+    // leave the menu for the window.
     if (event->type() == QAccessible::StateChanged && QApplication::activePopupWidget()
         && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active)
         return;
@@ -110,11 +113,12 @@ void passOn(QAccessibleEvent *event)
         QAccessible::updateAccessibility(event);
         QAccessible::installUpdateHandler(current);
     }
-    // A control hidden is a new object to readers when it shows again. A
-    // reader keeps the states of an object as it first met it, and Qt tells
-    // of "showing" alone, never "visible": met while hidden, a control would
-    // stay out of a review of the window for good. A notification keeps its
-    // object, whose message a reader may read after it has gone.
+    // Workaround "a11y-shown-again": a control hidden is a new object to
+    // readers when it shows again. A reader keeps the states of an object as
+    // it first met it, and Qt tells of "showing" alone, never "visible": met
+    // while hidden, a control would stay out of a review of the window for
+    // good. A notification keeps its object, whose message a reader may read
+    // after it has gone.
     QAccessibleInterface *hidden = event->type() == QAccessible::ObjectHide ? event->accessibleInterface() : nullptr;
     if (hidden && hidden->object() && hidden->object()->isWidgetType()
         && !static_cast<QWidget *>(hidden->object())->isWindow() && hidden->role() != QAccessible::Notification)

@@ -6,6 +6,8 @@
 
 namespace zomar {
 
+// Workaround "a11y-announcement" (docs/workarounds.md): before Qt 6.8, a
+// notification that shows for a while.
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 namespace {
 
@@ -36,6 +38,7 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
 
 void Announcer::announce(const QString &message)
 {
+    // Workaround "a11y-announcement" (docs/workarounds.md) before Qt 6.8.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // An announcement of the window's: a reader speaks it as it comes, drops
     // none however busy it is, and nothing stays for a review to meet.

@@ -84,7 +84,9 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opt
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    // Shown once the keyboard has moved the focus, as Fusion does.
+    // Workaround "focus-frame" (docs/workarounds.md): Fusion's focus frame
+    // is a faint tint of the highlight. Shown once the keyboard has moved
+    // the focus, as Fusion does.
     if (!(option->state & State_KeyboardFocusChange))
         return;
     const QPalette::ColorRole text = widget ? widget->foregroundRole() : QPalette::WindowText;
@@ -100,7 +102,8 @@ void FocusStyle::drawControl(ControlElement element, const QStyleOption *option,
                              const QWidget *widget) const
 {
     QProxyStyle::drawControl(element, option, painter, widget);
-    // Fusion draws no focus frame on push buttons; draw it inside the bevel.
+    // Workaround "focus-frame": Fusion draws no focus frame on push buttons;
+    // draw it inside the bevel.
     if (element == CE_PushButton && (option->state & State_HasFocus)) {
         if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option)) {
             QStyleOptionFocusRect focus;
@@ -111,9 +114,10 @@ void FocusStyle::drawControl(ControlElement element, const QStyleOption *option,
     }
 }
 
-// Fusion scales its parts by the dpi of the option's font metrics (the
-// screen's without an option), rounding down: measured at the layout's
-// 96 dpi they are the layout's sizes exactly, whatever the screen's dpi.
+// Workaround "fusion-metrics-dpi" (docs/workarounds.md): Fusion scales its
+// parts by the dpi of the option's font metrics (the screen's without an
+// option), rounding down: measured at the layout's 96 dpi they are the
+// layout's sizes exactly, whatever the screen's dpi.
 int FocusStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
     static const QImage layoutDevice = [] {

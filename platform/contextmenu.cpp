@@ -8,6 +8,7 @@
 
 namespace zomar {
 
+// Workaround "shift-f10" (docs/workarounds.md).
 bool openContextMenuByKey(QWidget *widget, const QKeyEvent *event, QPoint at)
 {
     if (event->key() != Qt::Key_F10 || event->modifiers() != Qt::ShiftModifier)
@@ -21,6 +22,7 @@ void popUpContextMenu(QMenu *menu, const QContextMenuEvent *event)
 {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+    // Workaround "a11y-keyboard-menu-focus" (docs/workarounds.md).
     // The menu's own selection by the key: its accessible focus moves to the
     // item, and a submenu stays closed (setActiveAction() would open it).
     if (event->reason() == QContextMenuEvent::Keyboard) {

@@ -37,8 +37,9 @@ QFont makeFont(std::initializer_list<QString> faces, qreal pointSize, QFont::Wei
     if (!installed.isEmpty())
         font.setFamily(installed);
 #ifdef Q_OS_WIN
-    // GDI draws a hinted TrueType face as its 'gasp' table says: Liberation
-    // Sans Bold asks for grid-fitting without smoothing at 9 and 10 pixels,
+    // Workaround "windows-bold-hinting" (docs/workarounds.md): GDI draws a
+    // hinted TrueType face as its 'gasp' table says: Liberation Sans Bold
+    // asks for grid-fitting without smoothing at 9 and 10 pixels,
     // which leaves the bold captions thin and jagged. A bold stand-in is
     // drawn unhinted (through DirectWrite) instead, smooth and bold as
     // elsewhere; the faces the layout names keep Windows' own rendering.
@@ -53,6 +54,7 @@ QFont makeFont(std::initializer_list<QString> faces, qreal pointSize, QFont::Wei
 
 } // namespace
 
+// Workaround "fonts-at-96-dpi" (docs/workarounds.md).
 qreal layoutDpiFactor()
 {
     constexpr qreal layoutDpi = 96;

@@ -44,8 +44,9 @@ void OptionButton::takeTabStop()
 
 void OptionButton::focusInEvent(QFocusEvent *event)
 {
-    // Qt hands the group's tab stop to the focused button; it stays with the
-    // selected one, even when the focus came by a press released elsewhere.
+    // Workaround "option-group-tab-stop" (docs/workarounds.md): Qt hands the
+    // group's tab stop to the focused button; it stays with the selected one,
+    // even when the focus came by a press released elsewhere.
     QRadioButton::focusInEvent(event);
     for (OptionButton *b : group()) {
         if (b->isChecked())

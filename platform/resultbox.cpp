@@ -17,6 +17,7 @@ namespace {
 // QLineEdit keeps this many pixels free on each side of its text.
 constexpr int lineEditMargin = 2;
 
+// Workaround "a11y-line-edit-runs" (docs/workarounds.md).
 // A result field as a screen reader reads it: read-only text, one run of
 // plain text over the whole of it. Qt's own interface for line edits
 // reports an empty run at each character, and Orca, joining them, reads

@@ -47,25 +47,29 @@ void ScreenScaleFollower::follow()
     const qreal before = std::exchange(m_scale, window->screen()->devicePixelRatio());
     if (m_scale == before)
         return;
-    // Fusion keeps the parts it drew (button bevels, field frames) in the
-    // pixmap cache at the scale they were drawn at, under keys that do not
-    // name it.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Workaround "fusion-pixmap-cache" (docs/workarounds.md): Fusion keeps
+    // the parts it drew (button bevels, field frames) in the pixmap cache at
+    // the scale they were drawn at, under keys that do not name it.
     QPixmapCache::clear();
+    // Workaround "wayland-window-scale" (docs/workarounds.md): Qt 6.4's
+    // Wayland window keeps the scale of its output as it was when the
+    // window entered it: a new native window takes the scale the output has
+    // now.
     if (window->devicePixelRatio() == before && m_window->isVisible()) {
-        // Qt 6.4's Wayland window keeps the scale of its output as it was
-        // when the window entered it: a new native window takes the scale
-        // the output has now.
         const Qt::WindowStates state = m_window->windowState();
         m_window->hide();
         window->destroy();
         m_window->setWindowState(state);
         m_window->show();
     }
+#endif
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Qt's fontconfig engines are made without hinting while the
-    // application's scale is not 1, and its font cache keeps them: back at 1,
-    // the text would stay unhinted, unlike at a fresh start. The
-    // application's scale follows the screen's only after this signal.
+    // Workaround "unhinted-font-engines" (docs/workarounds.md): Qt's
+    // fontconfig engines are made without hinting while the application's
+    // scale is not 1, and its font cache keeps them: back at 1, the text
+    // would stay unhinted, unlike at a fresh start. The application's scale
+    // follows the screen's only after this signal.
     QMetaObject::invokeMethod(this, &ScreenScaleFollower::renewFontEngines, Qt::QueuedConnection);
 #endif
     m_window->update();

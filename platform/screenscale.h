@@ -22,7 +22,7 @@ protected:
 private:
     void follow();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    void renewFontEngines();
+    void renewFontEngines(); // workaround "unhinted-font-engines"
 #endif
 
     QWidget *m_window;

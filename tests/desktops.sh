@@ -4,9 +4,11 @@
 # a 144-dpi desktop with Qt's scaling off, a forced size and on Wayland as on
 # a bare X server, also once the output's scale went from 2 back to 1; under
 # a window manager its frame offers no maximise and it stays a normal
-# window; the compositor's maximise does not end it; closed by the window
-# manager or the compositor, it ends with status 0; a screen reader says
-# every value whole and each band's new colour.
+# window; the compositor's maximise does not end it; sway floats it at its
+# size where Qt keeps that size fixed on Wayland (6.8 on) and tiles it where
+# only its least size is (6.4); closed by the window manager or the
+# compositor, it ends with status 0; a screen reader says every value whole
+# and each band's new colour.
 # usage: desktops.sh ZOMAR_BINARY [SCREENSHOT_DIR]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -16,6 +18,12 @@ shots=${2:-$work/shots}
 mkdir -p "$shots"
 start_xvfb 1600x1200x24
 start_session_bus
+
+# qt_from VERSION: whether the program is built with that Qt or a later one.
+qt_from() {
+    [[ $(printf '%s\n' "$1" "${ZOMAR_QT_VERSION:?the Qt version the program is built with}" | sort -V |
+        head -n 1) == "$1" ]]
+}
 
 # start [VAR=VALUE...] [-- ARGS...]: the program, until its window shows
 # (its id in $wid).
@@ -209,8 +217,7 @@ hear() {
 # The program's messages: a notification that shows, which Orca says with
 # its role; built with Qt 6.8 on, an announcement, said as it is.
 notice="notification "
-[[ $(printf '%s\n' 6.8 "${ZOMAR_QT_VERSION:?the Qt version the program is built with}" | sort -V | head -n 1) == 6.8 ]] &&
-    notice=""
+qt_from 6.8 && notice=""
 # unshown: waits, ten seconds at most, until the program's message shown
 # since the keys has gone (the last change of its notification's showing
 # that Orca's log has met since is to hidden); an announcement shows nothing.
@@ -353,18 +360,19 @@ else
 fi
 
 # On sway (headless, drawn by the CPU; as an unprivileged user, since sway
-# will not run as root), its windows floating on a black output: the window
-# sway closes ends the program with status 0, every time, with a screen
-# reader listening (Orca, when it ran above) and without; and once the
-# output's scale has gone from 2 back to 1, the window shows the pixels of
-# a fresh start at scale 1.
+# will not run as root), on a black output: a window of fixed size floats at
+# its size, a window with only its least size is tiled over the output. Then,
+# its windows floating by a rule: the window sway closes ends the program
+# with status 0, every time, with a screen reader listening (Orca, when it
+# ran above) and without; and once the output's scale has gone from 2 back
+# to 1, the window shows the pixels of a fresh start at scale 1.
 sway_dir=$(mktemp -d)
 at_exit+=('rm -rf "$sway_dir"')
 as_user=()
 ((EUID)) || { as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups); chown nobody: "$sway_dir"; }
 chmod 700 "$sway_dir"
 printf '%s\n' 'xwayland disable' 'output * resolution 1600x1200 bg #000000 solid_color' 'default_border none' \
-    'default_floating_border none' 'for_window [app_id=".*"] floating enable' >"$sway_dir/config"
+    'default_floating_border none' >"$sway_dir/config"
 "${as_user[@]}" env -i PATH="$PATH" HOME="$sway_dir" XDG_RUNTIME_DIR="$sway_dir" WLR_BACKENDS=headless \
     WLR_RENDERER=pixman sway -c "$sway_dir/config" >"$work/sway.log" 2>&1 &
 started+=($!)
@@ -386,6 +394,18 @@ on_sway() {
     cat "$work/stderr" >&2
     fail "no window on sway with $*"
 }
+# Qt 6.8 on: the window keeps its size fixed on Wayland as on X11; before,
+# only its least size (workaround "wayland-maximise", docs/workarounds.md).
+on_sway
+if qt_from 6.8; then
+    swaymsg -q "[pid=$pid floating] nop" || fail "sway tiled the window of fixed size"
+    WAYLAND_DISPLAY=$sway_dir/wayland-1 until_size "$client_size" sway-fixed sway
+else
+    swaymsg -q "[pid=$pid tiling] nop" || fail "sway did not tile the window with a least size only"
+    WAYLAND_DISPLAY=$sway_dir/wayland-1 until_size 1600x1200 sway-tiled sway
+fi
+stop
+swaymsg -q 'for_window [app_id=".*"] floating enable'
 on_sway QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 a11y=1
 on_sway_by_turns() {

@@ -12,10 +12,10 @@
 #include "resultbox.h"
 #include "screenscale.h"
 #include "twips.h"
+#include "wayland.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -41,16 +41,22 @@ Zomar::Zomar(NumberText numbers, QWidget *parent) : QWidget(parent), m_numbers(s
     setAutoFillBackground(true);
     setFont(plainFont());
     const QSize size(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        // A Wayland compositor may maximise any window, and the client must
-        // then take the size it is given or be disconnected; Qt holds a
-        // window to its maximum size. So the layout's size is the least
-        // here: the window opens at it, and a maximised window shows the
-        // layout as it is on the teal background.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Workaround "wayland-maximise" (docs/workarounds.md): a Wayland
+    // compositor may maximise any window, and the client must then take the
+    // size it is given or be disconnected; Qt 6.4 holds a window to its
+    // maximum size. So the layout's size is the least here: the window opens
+    // at it, and a maximised window shows the layout as it is on the teal
+    // background.
+    const bool fixedSize = !onWayland();
+#else
+    constexpr bool fixedSize = true;
+#endif
+    if (fixedSize) {
+        setFixedSize(size);
+    } else {
         setMinimumSize(size);
         resize(size);
-    } else {
-        setFixedSize(size);
     }
 
     ui.setupUi(this);
