@@ -1,6 +1,9 @@
 #include "colourlabel.h"
 
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 
 namespace zomar {
 
@@ -40,6 +43,25 @@ void ColourSwatch::paintEvent(QPaintEvent *)
     // The same while pressed: a swatch is a colour, not a raised button.
     QPainter painter(this);
     paintColourArea(painter, rect(), m_backColour);
+}
+
+void ColourSwatch::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedAt = event->timestamp();
+    QAbstractButton::mousePressEvent(event);
+}
+
+// The second press of a double click whose first press was on this swatch
+// is no new click: that press has chosen the colour. A double click begun
+// on another control (a press just across the border) is a press here.
+void ColourSwatch::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const auto interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (m_pressedAt && event->timestamp() - *m_pressedAt <= interval) {
+        event->accept();
+        return;
+    }
+    mousePressEvent(event);
 }
 
 } // namespace zomar
