@@ -36,8 +36,9 @@ private:
 
 // A palette swatch: a colour to press. As a button it reports clicks (a
 // press and a release of the left button, both on it; a double click on it
-// is one click) and offers assistive technologies a press action; it never
-// takes the keyboard focus.
+// is one click) and offers assistive technologies a press action, which a
+// click in the moment that press takes joins; it never takes the keyboard
+// focus.
 class ColourSwatch : public QAbstractButton
 {
     Q_OBJECT
@@ -49,11 +50,13 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QColor m_backColour;
     std::optional<quint64> m_pressedAt; // the time of its last press, in event time
+    bool m_partOfPress = false;         // the left button's release ends no click of its own
 };
 
 } // namespace zomar
