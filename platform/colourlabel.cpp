@@ -54,11 +54,13 @@ void ColourSwatch::paintEvent(QPaintEvent *)
 // of that press.
 void ColourSwatch::mousePressEvent(QMouseEvent *event)
 {
-    m_pressedAt = event->timestamp();
-    if (event->button() == Qt::LeftButton && isDown()) {
-        m_partOfPress = true;
-        event->accept();
-        return;
+    if (event->button() == Qt::LeftButton) {
+        m_pressedAt = event->timestamp();
+        m_partOfPress = isDown();
+        if (m_partOfPress) {
+            event->accept();
+            return;
+        }
     }
     QAbstractButton::mousePressEvent(event);
 }
@@ -78,7 +80,7 @@ void ColourSwatch::mouseReleaseEvent(QMouseEvent *event)
 void ColourSwatch::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const auto interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    if (m_pressedAt && event->timestamp() - *m_pressedAt <= interval) {
+    if (event->button() == Qt::LeftButton && m_pressedAt && event->timestamp() - *m_pressedAt <= interval) {
         m_partOfPress = true;
         event->accept();
         return;

@@ -55,7 +55,7 @@ protected:
 
 private:
     QColor m_backColour;
-    std::optional<quint64> m_pressedAt; // the time of its last press, in event time
+    std::optional<quint64> m_pressedAt; // the time of its last left press, in event time
     bool m_partOfPress = false;         // the left button's release ends no click of its own
 };
 

@@ -177,6 +177,10 @@ void TestPlatform::swatchClicks()
     QApplication::sendEvent(&label, &begunBeside);
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(1, 8));
     QCOMPARE(clicked.count(), 5);
+    // A right double click takes nothing from the next click.
+    QTest::mouseDClick(label.windowHandle(), Qt::RightButton, {}, QPoint(8, 8));
+    QTest::mouseClick(label.windowHandle(), Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(clicked.count(), 6);
 }
 
 void TestPlatform::optionButtonAnywhere()
