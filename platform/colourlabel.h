@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QLabel>
 
+#include <optional>
+
 class QPainter;
 
 namespace zomar {
@@ -33,8 +35,10 @@ private:
 };
 
 // A palette swatch: a colour to press. As a button it reports clicks (a
-// press and a release of the left button, both on it) and offers assistive
-// technologies a press action; it never takes the keyboard focus.
+// press and a release of the left button, both on it; a double click on it
+// is one click) and offers assistive technologies a press action, which a
+// click in the moment that press takes joins; it never takes the keyboard
+// focus.
 class ColourSwatch : public QAbstractButton
 {
     Q_OBJECT
@@ -45,9 +49,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QColor m_backColour;
+    std::optional<quint64> m_pressedAt; // the time of its last left press, in event time
+    bool m_partOfPress = false;         // the left button's release ends no click of its own
 };
 
 } // namespace zomar

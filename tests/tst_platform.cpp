@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 
 using namespace zomar;
@@ -158,6 +159,28 @@ void TestPlatform::swatchClicks()
     QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(clicked.count(), 2);
+    // Clicks while that press is under way are part of it: one click.
+    QVERIFY(QTest::qWaitForWindowExposed(&label));
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::mouseDClick(label.windowHandle(), Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(clicked.count(), 2);
+    QTRY_COMPARE(clicked.count(), 3);
+    // A double click, delivered through the window as the system does, is
+    // one click. Begun on the swatch beside it, it is a click here: Qt gives
+    // the second press, as a double click, to the control under it.
+    QTest::mouseDClick(label.windowHandle(), Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(clicked.count(), 4);
+    QMouseEvent begunBeside(QEvent::MouseButtonDblClick, QPointF(1, 8), label.mapToGlobal(QPointF(1, 8)),
+                            Qt::LeftButton, Qt::LeftButton, {});
+    begunBeside.setTimestamp(
+        quint64(QTest::lastMouseTimestamp + QGuiApplication::styleHints()->mouseDoubleClickInterval()));
+    QApplication::sendEvent(&label, &begunBeside);
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(1, 8));
+    QCOMPARE(clicked.count(), 5);
+    // A right double click takes nothing from the next click.
+    QTest::mouseDClick(label.windowHandle(), Qt::RightButton, {}, QPoint(8, 8));
+    QTest::mouseClick(label.windowHandle(), Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(clicked.count(), 6);
 }
 
 void TestPlatform::optionButtonAnywhere()
