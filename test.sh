@@ -42,5 +42,7 @@ ZOMAR_WALK=1 ZOMAR_WALK_STEPS=100000 QTEST_FUNCTION_TIMEOUT=1800000 \
 [[ ${ZOMAR_SKIP_WINDOWS:-} != 1 ]] || { echo "== build/windows: left out (ZOMAR_SKIP_WINDOWS=1)"; exit 0; }
 echo "== build/windows"
 packaging/windows/build.sh build/windows "$strict"
-# The window's facts for the scripts come from the Linux build's layout table.
-ZOMAR_WINDOW_TABLE=$PWD/build/test/window-table.sh tests/wine.sh build/windows build/windows/screenshots
+# The window's facts for the scripts come from the Linux build's layout table, and
+# the keyboard's scenario with the engine's results from its tool.
+ZOMAR_WINDOW_TABLE=$PWD/build/test/window-table.sh ZOMAR_KEYBOARD_SCENARIO=$PWD/build/test/keyboard_scenario \
+    tests/wine.sh build/windows build/windows/screenshots

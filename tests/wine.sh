@@ -81,6 +81,21 @@ digests=$(realpath "$(dirname "$0")/../$shipped")
     || fail "what ships differs from $shipped (a new Debian upload, or a build that is not reproducible: diffoscope tells)"
 start "$work/portable/Zomar.exe"
 drive_window
+# The whole job by keys alone here too, in Russian, with the Russian layout
+# and the pointer still: every colour of every band of the window as it
+# opens (a five-band resistor), at each step the six fields copied by keys
+# as the engine gives them.
+LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 start "$work/portable/Zomar.exe"
+setxkbmap ru
+pointer=$(xdotool getmouselocation)
+xdotool key --window "$wid" Tab Tab # to the first result field
+steps=$("${ZOMAR_KEYBOARD_SCENARIO:?the scenario program}" | awk -F'\t' '$1 !~ /^ctrl/ { exit } { print }' |
+    "$(dirname "$0")/keyboard.py" --clipboard "$wid" "$pid") || fail "the keyboard scenario failed"
+[[ $(xdotool getmouselocation) == "$pointer" ]] || fail "the pointer moved: $pointer, then $(xdotool getmouselocation)"
+setxkbmap us
+click Exit_Btn
+gone "$pid" 10 || fail "still running 10 s after Exit"
+echo "wine: $steps steps by the keyboard alone, each field as the engine gives it"
 
 # The installer, silently, for all users (the default of an administrator):
 # the Start-menu shortcut starts the installed program.

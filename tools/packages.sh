@@ -14,4 +14,4 @@ test_packages=(clang-format clang libclang-rt-dev llvm libbenchmark-dev xvfb xdo
 # To cross-build the Windows program (packaging/windows/build.sh) and test it
 # under Wine:
 windows_packages=(g++-mingw-w64-x86-64-posix ninja-build nsis zip xz-utils
-                  wine64 icoutils xvfb xdotool imagemagick)
+                  wine64 icoutils xvfb xdotool x11-xkb-utils xclip imagemagick)
