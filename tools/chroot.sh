@@ -89,10 +89,21 @@ mount --rbind /dev "$root/dev"
 mount --make-rslave "$root/dev"
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 
+# The source, as it stands, beside the chroot's own build/. A file copied
+# is as new as the copy, unless the chroot has it with the same bytes:
+# then it keeps that copy's time. So the build redoes exactly what changed,
+# whatever the times the files had where they came from (another tree may
+# have been built here since).
 work=$root/src/zomar
 mkdir -p "$work"
+fresh=$(mktemp -d "$root/src/.copy.XXXXXX")
+tar -C "$src" --exclude=./build -cf - . | tar -C "$fresh" -m -xf -
+(cd "$fresh" && find . -type f -print0) | while IFS= read -r -d '' file; do
+    if cmp -s "$fresh/$file" "$work/$file"; then touch -r "$work/$file" "$fresh/$file"; fi
+done
 find "$work" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
-tar -C "$src" --exclude=./build -cf - . | tar -C "$work" -xf -
+tar -C "$fresh" -cf - . | tar -C "$work" -xf -
+rm -rf "$fresh"
 
 in_chroot() {
     chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
