@@ -309,8 +309,8 @@ else
     hear $'Копировать\tCtrl+C'
     press Down # "Выделить всё" is off: all of the text is selected
     hear "Цвет полосы 1"
-    press Right
-    hear "Черный"
+    step Right || fail "Orca said nothing of band 1's first colour"
+    [[ $line == Черный* ]] || fail "Orca said \"$line\" for band 1's first colour" # 48: "Черный не отмечено"
     press Return
     hear "${notice}Черный, 9000 мкФ" "Напряжение только для чтения text"
     once "${notice}Черный, 9000 мкФ"
@@ -452,7 +452,7 @@ unset WAYLAND_DISPLAY
 # On Wayland: Weston (its X11 backend, a window on this X server) at output
 # scales 2 and 1 shows the X11 window's pixels. The compositor's maximise, a
 # key and a click leave the program running with its layout as it stands,
-# and un-maximise gives the layout's size back.
+# and un-maximise gives the layout's size back; a band's shortcut works.
 printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nlocking=false\nanimation=none\n' >"$work/weston.ini"
 for scale in 2 1; do
     xdotool mousemove 0 0 # Weston draws the pointer; it stays off the window
@@ -479,6 +479,16 @@ sleep 1
 kill -0 "$pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "the program ended when Weston maximised it"; }
 xdotool key super+shift+m
 until_size "$client_size" wayland-restored "$output"
+# A band by its shortcut, as on X11: Ctrl+1 takes band 1 from white to black.
+xdotool key ctrl+1
+read -r x y <<<"${point[Line1]}"
+for _ in $(seq 50); do
+    settled wayland-key "$output" client >/dev/null
+    stripe=$(convert "$shots/wayland-key.png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)]" info:)
+    [[ $stripe == 0,0 ]] && break
+    sleep 0.2
+done
+[[ $stripe == 0,0 ]] || fail "Ctrl+1 on Wayland left stripe 1 at $stripe (red, green)"
 stop
 end "$weston"
 
