@@ -466,88 +466,79 @@ void TestInteraction::everyBandByKeyboard()
     control->setFocus(Qt::TabFocusReason);
     Said said(m_window.get());
     QStringList told;
-    // One colour chosen: one evaluation, the model's results, the focus
-    // where it was, and the colour and value said.
-    const auto chosen = [&](int band, int colour, int evaluations, const QString &how) {
-        model.bands[band - 1] = colour;
+    // A key to the focused control, or to an open menu; when it chose a
+    // colour: one evaluation, the model's results, the focus kept, and the
+    // colour and value said.
+    const auto press = [&](int band, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        const int evaluations = m_window->evaluationCount(), before = m_window->bandIndex(band);
+        QWidget *menu = QApplication::activePopupWidget();
+        QTest::keyClick(menu ? menu : QApplication::focusWidget(), key, modifiers);
+        if (m_window->evaluationCount() == evaluations)
+            return;
+        model.bands[band - 1] = m_window->bandIndex(band);
         if (model.kind == ComponentKind::Capacitor)
             model.voltage = *evaluate({model.kind, model.count, model.bands}, NumberText(russian)).voltage;
-        const QString where = QStringLiteral("%1 band %2 colour %3").arg(how).arg(band).arg(colour);
-        QVERIFY2(m_window->evaluationCount() == evaluations + 1, qPrintable(where));
+        const QString where = QStringLiteral("band %1: %2 to %3").arg(band).arg(before).arg(model.bands[band - 1]);
+        QVERIFY2(m_window->evaluationCount() == evaluations + 1 && !QApplication::activePopupWidget(),
+                 qPrintable(where));
         verifyAgainst(model, where);
         QVERIFY2(QApplication::focusWidget() == control, qPrintable(where));
-        told << QStringLiteral("%1, %2").arg(colourName(colour), text("R_Full"));
+        told << QStringLiteral("%1, %2").arg(colourName(model.bands[band - 1]), text("R_Full"));
     };
+    const auto colourOf = [this](int band) { return colourName(m_window->bandIndex(band)).toString(); };
     for (int band = 1; band <= 5; ++band) {
         const BandPosition &position = bandPosition(model.kind, model.count, band);
-        const QString title = QStringLiteral("Цвет полосы %1").arg(band);
-        QList<int> offered;
-        QStringList offeredNames;
+        QStringList offered;
         for (int colour = 0; colour < 12; ++colour) {
-            if (position.offersColour(colour)) {
-                offered << colour;
-                offeredNames << colourName(colour).toString();
-            }
+            if (position.offersColour(colour))
+                offered << colourName(colour).toString();
         }
-        for (const int colour : offered.isEmpty() ? QList<int>{-1} : offered) {
-            // Shift+F10: the menu, its first enabled item current.
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        // Shift+F10, its first enabled item current; the band's entry, with
+        // its colours, its own checked; each chosen by Down and Return.
+        for (const QString &name : offered.isEmpty() ? QStringList{QString()} : offered) {
+            press(band, Qt::Key_F10, Qt::ShiftModifier);
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             QVERIFY(menu);
-            QAction *first = nullptr, *entry = nullptr;
-            for (QAction *action : menu->actions()) {
-                if (!first && action->isEnabled() && !action->isSeparator())
-                    first = action;
-                if (action->text() == title)
-                    entry = action;
-            }
-            QCOMPARE(menu->activeAction(), first);
-            QCOMPARE(bool(entry), !offered.isEmpty());
-            if (!entry) {
-                QTest::keyClick(menu, Qt::Key_Escape);
+            const QList<QAction *> items = menu->actions();
+            QCOMPARE(menu->activeAction(), *std::find_if(items.begin(), items.end(), [](QAction *a) {
+                         return a->isEnabled() && !a->isSeparator();
+                     }));
+            const auto entry = std::find_if(items.begin(), items.end(), [band](QAction *a) {
+                return a->text() == QStringLiteral("Цвет полосы %1").arg(band);
+            });
+            QCOMPARE(entry != items.end(), !offered.isEmpty());
+            if (offered.isEmpty()) {
+                press(band, Qt::Key_Escape);
                 break;
             }
-            for (int i = 0; menu->activeAction() != entry && i < 20; ++i)
-                QTest::keyClick(menu, Qt::Key_Down);
-            QTest::keyClick(menu, Qt::Key_Right);
-            QMenu *colours = entry->menu();
+            for (int i = 0; menu->activeAction() != *entry && i < 20; ++i)
+                press(band, Qt::Key_Down);
+            press(band, Qt::Key_Right);
+            QMenu *colours = (*entry)->menu();
             QTRY_VERIFY(colours->isVisible() && colours->activeAction());
             QStringList names;
             for (QAction *action : colours->actions()) {
-                if (action->isCheckable()) {
-                    names << action->text();
-                    QCOMPARE(action->isChecked(), action->text() == colourName(m_window->bandIndex(band)));
-                }
+                if (action->isCheckable() && (names << action->text(), action->isChecked()))
+                    QCOMPARE(action->text(), colourName(m_window->bandIndex(band)));
             }
-            QCOMPARE(names, offeredNames);
-            for (int i = 0; colours->activeAction()->text() != colourName(colour) && i < 20; ++i)
-                QTest::keyClick(colours, Qt::Key_Down);
-            const int evaluations = m_window->evaluationCount();
-            QTest::keyClick(colours, Qt::Key_Return);
-            QTRY_VERIFY(!QApplication::activePopupWidget());
-            chosen(band, colour, evaluations, QStringLiteral("menu"));
+            QCOMPARE(names, offered);
+            for (int i = 0; colours->activeAction()->text() != name && i < 20; ++i)
+                press(band, Qt::Key_Down);
+            press(band, Qt::Key_Return);
+            QCOMPARE(colourOf(band), name);
         }
-        // Ctrl+band: each offered colour after the band's, round to it;
-        // with Shift, the one before it.
-        const auto shortcut = [&](Qt::KeyboardModifiers modifiers) {
-            const int evaluations = m_window->evaluationCount();
-            const int before = m_window->bandIndex(band);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + band), modifiers);
-            if (offered.isEmpty()) {
-                QCOMPARE(m_window->evaluationCount(), evaluations);
-                QCOMPARE(m_window->bandIndex(band), before);
-                return;
-            }
-            const int step = modifiers & Qt::ShiftModifier ? -1 : 1;
-            int colour = before;
-            do
-                colour = (colour + step + 12) % 12;
-            while (!position.offersColour(colour));
-            chosen(band, colour, evaluations, QStringLiteral("shortcut"));
-        };
-        for (qsizetype i = 0; i < std::max<qsizetype>(offered.size(), 1); ++i)
-            shortcut(Qt::ControlModifier);
-        shortcut(Qt::ControlModifier | Qt::ShiftModifier);
+        // Ctrl+band: every offered colour in turn, round to the band's own;
+        // with Shift, back to the one before it. None for a band not shown.
+        const Qt::Key digit = Qt::Key(Qt::Key_0 + band);
+        QStringList visited;
+        for (qsizetype i = 0; i < std::max<qsizetype>(offered.size(), 1); ++i) {
+            press(band, digit, Qt::ControlModifier);
+            visited << colourOf(band);
+        }
+        QCOMPARE(QSet(visited.begin(), visited.end()), QSet(offered.begin(), offered.end()) + QSet{visited.last()});
+        press(band, digit, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(colourOf(band),
+                 offered.isEmpty() ? visited.last() : visited.value(visited.size() - 2, visited.last()));
         if (QTest::currentTestFailed())
             return;
     }
