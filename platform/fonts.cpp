@@ -42,7 +42,17 @@ QFont makeFont(std::initializer_list<QString> faces, qreal pointSize, QFont::Wei
     // which leaves the bold captions thin and jagged. A bold stand-in is
     // drawn unhinted (through DirectWrite) instead, smooth and bold as
     // elsewhere; the faces the layout names keep Windows' own rendering.
-    if (weight >= QFont::Bold && std::find(faces.begin(), faces.end(), installed) == faces.end())
+    // Under Qt's scaling (Windows at 125 % and more) all text stays with
+    // GDI, which draws each face as its 'gasp' table asks at the scaled size
+    // (the bold stand-in smooth from 11 pixels on) and puts each glyph where
+    // the unscaled layout has it, scaled. Qt would send the default hinting
+    // to DirectWrite there too, and Wine's DirectWrite hints outlines at the
+    // unscaled size before scaling them: the regular weight came out as
+    // heavy as bold, and the bold captions unevenly spaced.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && !qFuzzyCompare(screen->devicePixelRatio(), qreal(1)))
+        font.setHintingPreference(QFont::PreferFullHinting);
+    else if (weight >= QFont::Bold && std::find(faces.begin(), faces.end(), installed) == faces.end())
         font.setHintingPreference(QFont::PreferNoHinting);
 #endif
     font.setStyleHint(QFont::SansSerif);
