@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows program under Wine in Xvfb: the portable folder's Zomar.exe
-# passes the same window checks as the Linux build; the version blocks read
+# passes the same window checks as the Linux build, also scaled at 144 dpi
+# with its captions as heavy and as evenly spaced; the version blocks read
 # from the files. The NSIS installer installs silently, its Start-menu
 # shortcut starts the program, a second install goes into the folder of the
 # first, a per-user install needs no rights, and the uninstaller leaves
@@ -88,6 +89,33 @@ digests=$(realpath "$(dirname "$0")/../$shipped")
     || fail "what ships differs from $shipped (a new Debian upload, or a build that is not reproducible: diffoscope tells)"
 start "$work/portable/Zomar.exe"
 drive_window
+
+# At 144 dpi (Windows' 150 %) the window is scaled as a whole: the same
+# checks at that scale, and each yellow caption as heavy as at 96 dpi: its
+# ink at most 2.6 times that at 96 dpi (the area grows 2.25 times; drawn
+# bold, the regular colour names had over 3) and at least 1.25 times (a
+# regular stroke of one pixel stays one pixel).
+declare -A ink96
+for name in "${!rect[@]}"; do
+    if [[ $name =~ ^(Label|Lab_|Op_|L._En|Result4_Txt) ]]; then ink96[$name]=$(caption_ink start "$name"); fi
+done
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+scale_percent=150
+start "$work/portable/Zomar.exe"
+drive_window dpi144
+for name in "${!ink96[@]}"; do
+    ink=$(caption_ink dpi144-start "$name")
+    ((ink * 100 <= ink96[$name] * 260 && ink * 100 >= ink96[$name] * 125)) \
+        || fail "the caption $name at 144 dpi: $ink pixels of ink, ${ink96[$name]} at 96 dpi"
+done
+# The kinds' captions evenly spaced: no gap between two letters over two
+# pixels ("Соп ротивление" had three).
+for name in Op_R Op_C Op_G; do
+    gap=$(widest_gap dpi144-start "$name")
+    ((gap <= 2)) || fail "the caption $name at 144 dpi: a gap of $gap pixels between two letters"
+done
+scale_percent=100
+"$wine" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
 
 # The installer, silently, for all users (the default of an administrator):
 # the Start-menu shortcut starts the installed program.
