@@ -98,9 +98,23 @@ QFont condensedToFit(QFont font, const QString &text, int room)
     // with faces of its own to load.
     constexpr int narrowest = 60;
     font.setStretch(QFont::AnyStretch);
-    for (int stretch = 95; stretch >= narrowest && QFontMetrics(font).horizontalAdvance(text) > room; stretch -= 5)
-        font.setStretch(stretch);
-    return font;
+    if (QFontMetrics(font).horizontalAdvance(text) <= room)
+        return font;
+    QFont narrowed = font;
+#ifdef Q_OS_WIN
+    // GDI narrows a face by drawing it at a smaller width, and Wine draws
+    // a bold one so with strokes as thin as the regular weight's: narrowed
+    // under Qt's scaling, where the fonts keep to GDI, a bold face goes
+    // through DirectWrite, as the bold stand-in does unscaled.
+    if (font.weight() >= QFont::Bold && font.hintingPreference() == QFont::PreferFullHinting)
+        narrowed.setHintingPreference(QFont::PreferNoHinting);
+#endif
+    for (int stretch = 95; stretch >= narrowest; stretch -= 5) {
+        narrowed.setStretch(stretch);
+        if (QFontMetrics(narrowed).horizontalAdvance(text) <= room)
+            break;
+    }
+    return narrowed;
 }
 
 } // namespace zomar
