@@ -37,12 +37,18 @@ left_edge() {
 }
 
 # Pixels of yellow ink in a control's caption (the bold "Элемент", Label23,
-# by default: about 110 in bold, about 80 in the regular weight, at scale 1).
+# by default: about 110 in bold, about 80 in the regular weight, at scale
+# 1). With "field": the ink of a field's text, its darkness summed inside
+# the frame.
 caption_ink() {
-    local x y w h
-    read -r x y w h <<<"$(scaled ${rect[${2:-Label23}]})"
-    "$im_convert" "$shots/$1.png" -crop "${w}x$h+$x+$y" +repage -fx '(r>0.6 && g>0.6 && b<0.5) ? 1 : 0' \
-        -format '%[fx:round(mean*w*h)]' info:
+    local x y w h ink='(r>0.6 && g>0.6 && b<0.5) ? 1 : 0'
+    read -r x y w h <<<"${rect[${2:-Label23}]}"
+    if [[ ${3:-} == field ]]; then
+        ink='max(0, 0.7 - intensity) / 0.7'
+        ((x += 3, y += 3, w -= 6, h -= 6))
+    fi
+    read -r x y w h <<<"$(scaled "$x" "$y" "$w" "$h")"
+    "$im_convert" "$shots/$1.png" -crop "${w}x$h+$x+$y" +repage -fx "$ink" -format '%[fx:round(mean*w*h)]' info:
 }
 
 # The widest run of columns without yellow ink between two inked ones in a
