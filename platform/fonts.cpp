@@ -43,7 +43,17 @@ QFont makeFont(std::initializer_list<QString> faces, qreal pointSize, QFont::Wei
     // which leaves the bold captions thin and jagged. A bold stand-in is
     // drawn unhinted (through DirectWrite) instead, smooth and bold as
     // elsewhere; the faces the layout names keep Windows' own rendering.
-    if (weight >= QFont::Bold && std::find(faces.begin(), faces.end(), installed) == faces.end())
+    // Under Qt's scaling (Windows at 125 % and more) all text stays with
+    // GDI, which draws each face as its 'gasp' table asks at the scaled size
+    // (the bold stand-in smooth from 11 pixels on) and puts each glyph where
+    // the unscaled layout has it, scaled. Qt would send the default hinting
+    // to DirectWrite there too, and Wine's DirectWrite hints outlines at the
+    // unscaled size before scaling them: the regular weight came out as
+    // heavy as bold, and the bold captions unevenly spaced.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && !qFuzzyCompare(screen->devicePixelRatio(), qreal(1)))
+        font.setHintingPreference(QFont::PreferFullHinting);
+    else if (weight >= QFont::Bold && std::find(faces.begin(), faces.end(), installed) == faces.end())
         font.setHintingPreference(QFont::PreferNoHinting);
 #endif
     font.setStyleHint(QFont::SansSerif);
@@ -90,9 +100,23 @@ QFont condensedToFit(QFont font, const QString &text, int room)
     // with faces of its own to load.
     constexpr int narrowest = 60;
     font.setStretch(QFont::AnyStretch);
-    for (int stretch = 95; stretch >= narrowest && QFontMetrics(font).horizontalAdvance(text) > room; stretch -= 5)
-        font.setStretch(stretch);
-    return font;
+    if (QFontMetrics(font).horizontalAdvance(text) <= room)
+        return font;
+    QFont narrowed = font;
+#ifdef Q_OS_WIN
+    // GDI narrows a face by drawing it at a smaller width, and Wine draws
+    // a bold one so with strokes as thin as the regular weight's: narrowed
+    // under Qt's scaling, where the fonts keep to GDI, a bold face goes
+    // through DirectWrite, as the bold stand-in does unscaled.
+    if (font.weight() >= QFont::Bold && font.hintingPreference() == QFont::PreferFullHinting)
+        narrowed.setHintingPreference(QFont::PreferNoHinting);
+#endif
+    for (int stretch = 95; stretch >= narrowest; stretch -= 5) {
+        narrowed.setStretch(stretch);
+        if (QFontMetrics(narrowed).horizontalAdvance(text) <= room)
+            break;
+    }
+    return narrowed;
 }
 
 } // namespace zomar

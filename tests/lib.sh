@@ -136,12 +136,21 @@ same_icon() {
 [[ -f ${ZOMAR_WINDOW_TABLE:-} ]] || fail "no window table: ZOMAR_WINDOW_TABLE names the build's window-table.sh"
 source "$ZOMAR_WINDOW_TABLE"
 
+# The window's scale in per cent (150 where Windows scales it to 144 dpi):
+# scaled N... prints each length of pixels at scale 1 at this scale.
+scale_percent=100
+scaled() {
+    local n out=()
+    for n in "$@"; do out+=($(((n * scale_percent + 50) / 100))); done
+    echo "${out[*]}"
+}
+
 # click NAME...: clicks each control in the window $wid, a moment apart.
 click() {
     local name
     for name in "$@"; do
-        # shellcheck disable=SC2086
-        xdotool mousemove --window "$wid" ${point[$name]} click 1
+        # shellcheck disable=SC2046
+        xdotool mousemove --window "$wid" $(scaled ${point[$name]}) click 1
         sleep "${click_pause:-0.3}"
     done
 }

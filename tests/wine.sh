@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows program under Wine in Xvfb: the portable folder's Zomar.exe
-# passes the same window checks as the Linux build; the version blocks read
+# passes the same window checks as the Linux build, also scaled at 144 dpi
+# with its captions as heavy and as evenly spaced; the version blocks read
 # from the files. The NSIS installer installs silently, its Start-menu
 # shortcut starts the program, a second install goes into the folder of the
 # first, a per-user install needs no rights, and the uninstaller leaves
@@ -96,6 +97,45 @@ setxkbmap us
 click Exit_Btn
 gone "$pid" 10 || fail "still running 10 s after Exit"
 echo "wine: $steps steps by the keyboard alone, each field as the engine gives it"
+
+# At 144 dpi (Windows' 150 %) the window is scaled as a whole: the same
+# checks at that scale, and each yellow caption, and each result field's
+# text as the inductor shows it, as heavy as at 96 dpi: its ink at most 2.6
+# times that at 96 dpi (the area grows 2.25 times; drawn bold, the regular
+# colour names had over 3) and at least 1.25 times (a regular stroke of one
+# pixel stays one pixel; the unit narrowed in thin strokes had 1.17).
+# ink PREFIX NAME: the ink of a caption in PREFIXstart, of a field's text in
+# PREFIXinductor.
+ink() {
+    if [[ $2 =~ ^(Result[23]?|R_Full|Ed_Izm)$ ]]; then
+        caption_ink "${1}inductor" "$2" field
+    else
+        caption_ink "${1}start" "$2"
+    fi
+}
+declare -A ink96
+for name in "${!rect[@]}"; do
+    if [[ $name =~ ^(Label|Lab_|Op_|L._En|Result4_Txt|Result[23]?$|R_Full|Ed_Izm) ]]; then
+        ink96[$name]=$(ink "" "$name")
+    fi
+done
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+scale_percent=150
+start "$work/portable/Zomar.exe"
+drive_window dpi144
+for name in "${!ink96[@]}"; do
+    ink=$(ink dpi144- "$name")
+    ((ink * 100 <= ink96[$name] * 260 && ink * 100 >= ink96[$name] * 125)) \
+        || fail "$name at 144 dpi: $ink pixels of ink, ${ink96[$name]} at 96 dpi"
+done
+# The kinds' captions evenly spaced: no gap between two letters over two
+# pixels ("Соп ротивление" had three).
+for name in Op_R Op_C Op_G; do
+    gap=$(widest_gap dpi144-start "$name")
+    ((gap <= 2)) || fail "the caption $name at 144 dpi: a gap of $gap pixels between two letters"
+done
+scale_percent=100
+"$wine" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
 
 # The installer, silently, for all users (the default of an administrator):
 # the Start-menu shortcut starts the installed program.
