@@ -82,21 +82,24 @@ digests=$(realpath "$(dirname "$0")/../$shipped")
     || fail "what ships differs from $shipped (a new Debian upload, or a build that is not reproducible: diffoscope tells)"
 start "$work/portable/Zomar.exe"
 drive_window
-# The whole job by keys alone here too, in Russian, with the Russian layout
-# and the pointer still: every colour of every band of the window as it
-# opens (a five-band resistor), at each step the six fields copied by keys
-# as the engine gives them.
-LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 start "$work/portable/Zomar.exe"
+# The whole job by keys alone here too, with the Russian layout and the
+# pointer still: every colour of every band of the window as it opens (a
+# five-band resistor), at each step the six fields copied by keys as the
+# engine gives them in the locale of Wine's user.
+locale=$("$wine" reg query 'HKCU\Control Panel\International' /v LocaleName | tr -d '\r' | awk '/LocaleName/ { print $3 }')
+start "$work/portable/Zomar.exe"
+xdotool windowfocus "$wid"
 setxkbmap ru
 pointer=$(xdotool getmouselocation)
 xdotool key --window "$wid" Tab Tab # to the first result field
-steps=$("${ZOMAR_KEYBOARD_SCENARIO:?the scenario program}" | awk -F'\t' '$1 !~ /^ctrl/ { exit } { print }' |
-    "$(dirname "$0")/keyboard.py" --clipboard "$wid" "$pid") || fail "the keyboard scenario failed"
+steps=$("${ZOMAR_KEYBOARD_SCENARIO:?the scenario program}" "${locale:?no locale of Wine\'s user}" |
+    awk -F'\t' '$1 !~ /^ctrl/ { exit } { print }' | "$(dirname "$0")/keyboard.py" --clipboard "$wid" "$pid") ||
+    fail "the keyboard scenario failed"
 [[ $(xdotool getmouselocation) == "$pointer" ]] || fail "the pointer moved: $pointer, then $(xdotool getmouselocation)"
 setxkbmap us
 click Exit_Btn
 gone "$pid" 10 || fail "still running 10 s after Exit"
-echo "wine: $steps steps by the keyboard alone, each field as the engine gives it"
+echo "wine: $steps steps by the keyboard alone, each field as the engine gives it ($locale)"
 
 # At 144 dpi (Windows' 150 %) the window is scaled as a whole: the same
 # checks at that scale, and each yellow caption, and each result field's

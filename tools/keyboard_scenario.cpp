@@ -3,7 +3,8 @@
 // every colour every band offers (Ctrl and the band's number), one step a
 // line: the keys, then the six result fields' texts the engine gives for
 // the state they lead to (Result, Ed_Izm, Result2, R_Full, Result3, and
-// Result4 or nothing where it is hidden), tab-separated.
+// Result4 or nothing where it is hidden), tab-separated. Numbers are written
+// as in Russian, or in the locale named on the command line (as "en-US").
 #include "bandrules.h"
 #include "evaluator.h"
 
@@ -12,10 +13,11 @@
 
 using namespace zomar;
 
-int main()
+int main(int argc, char *argv[])
 {
     QTextStream out(stdout);
-    const NumberText numbers(QLocale(QLocale::Russian, QLocale::Russia));
+    const NumberText numbers(argc > 1 ? QLocale(QString::fromLocal8Bit(argv[1]))
+                                      : QLocale(QLocale::Russian, QLocale::Russia));
     Selection state;
     const auto step = [&](const QString &keys) {
         const Evaluation e = evaluate(state, numbers);
