@@ -291,41 +291,32 @@ void TestEngine::bandRules_data()
 {
     QTest::addColumn<ComponentKind>("kind");
     QTest::addColumn<int>("count");
-    QTest::addColumn<QStringList>("offers"); // bands 1 to 5
+    QTest::addColumn<QList<int>>("offers"); // bands 1 to 5: bit i for colour i
     QTest::addColumn<bool>("fiveBands");
     QTest::addColumn<bool>("voltage");
-    const QString digits = QStringLiteral("0-9"), all = QStringLiteral("0-11");
-    QTest::newRow("resistor, 3") << R << 3 << QStringList{digits, digits, all, {}, {}} << true << false;
-    QTest::newRow("resistor, 4") << R << 4 << QStringList{digits, digits, all, all, {}} << true << false;
-    QTest::newRow("resistor, 5") << R << 5 << QStringList{digits, digits, digits, all, all} << true << false;
-    QTest::newRow("capacitor, 3") << C << 3 << QStringList{digits, digits, all, {}, {}} << true << true;
-    QTest::newRow("capacitor, 4") << C << 4 << QStringList{digits, digits, all, all, {}} << true << true;
-    QTest::newRow("capacitor, 5") << C << 5 << QStringList{digits, digits, digits, all, all} << true << true;
-    QTest::newRow("inductor, 3") << L << 3 << QStringList{digits, digits, all, {}, {}} << false << false;
-    QTest::newRow("inductor, 4") << L << 4 << QStringList{digits, digits, all, QStringLiteral("10-11"), {}} << false
-                                 << false;
+    const int digits = 0x3ff, all = 0xfff, goldSilver = 0xc00; // 0-9, 0-11, 10-11
+    QTest::newRow("resistor, 3") << R << 3 << QList{digits, digits, all, 0, 0} << true << false;
+    QTest::newRow("resistor, 4") << R << 4 << QList{digits, digits, all, all, 0} << true << false;
+    QTest::newRow("resistor, 5") << R << 5 << QList{digits, digits, digits, all, all} << true << false;
+    QTest::newRow("capacitor, 3") << C << 3 << QList{digits, digits, all, 0, 0} << true << true;
+    QTest::newRow("capacitor, 4") << C << 4 << QList{digits, digits, all, all, 0} << true << true;
+    QTest::newRow("capacitor, 5") << C << 5 << QList{digits, digits, digits, all, all} << true << true;
+    QTest::newRow("inductor, 3") << L << 3 << QList{digits, digits, all, 0, 0} << false << false;
+    QTest::newRow("inductor, 4") << L << 4 << QList{digits, digits, all, goldSilver, 0} << false << false;
 }
 
 void TestEngine::bandRules()
 {
     QFETCH(ComponentKind, kind);
     QFETCH(int, count);
-    QFETCH(QStringList, offers);
+    QFETCH(QList<int>, offers);
     QFETCH(bool, fiveBands);
     QFETCH(bool, voltage);
     for (int band = 1; band <= maxBands; ++band) {
         const BandPosition &position = bandPosition(kind, count, band);
-        QString offered; // as a run "first-last"
-        for (int colour = 0; colour < colourCount; ++colour) {
-            if (position.offersColour(colour) && !offered.contains(QLatin1Char('-')))
-                offered = QStringLiteral("%1-").arg(colour);
-            else if (!position.offersColour(colour) && offered.endsWith(QLatin1Char('-')))
-                offered += QString::number(colour - 1);
-        }
-        if (offered.endsWith(QLatin1Char('-')))
-            offered += QString::number(colourCount - 1);
-        QCOMPARE(offered, offers[band - 1]);
-        QCOMPARE(position.isBand(), !offered.isEmpty());
+        for (int colour = -1; colour <= 16; ++colour)
+            QCOMPARE(position.offersColour(colour), colour >= 0 && colour < 16 && (offers[band - 1] >> colour & 1));
+        QCOMPARE(position.isBand(), offers[band - 1] != 0);
         QVERIFY(!position.isBand() || position.fixedText.isNull()); // a band is read, not fixed
     }
     QCOMPARE(kindRule(kind).maxCount == 5, fiveBands);
