@@ -157,13 +157,7 @@ stop
 # writes the keys with the engine's results; at each step the six fields,
 # read through the accessibility bus, show them. The pointer never moves.
 start LANG=ru_RU.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-xdotool windowfocus "$wid"
-setxkbmap ru
-pointer=$(xdotool getmouselocation)
-steps=$("${ZOMAR_KEYBOARD_SCENARIO:?the scenario program}" | "$(dirname "$0")/keyboard.py" "$wid" "$pid") ||
-    fail "the keyboard scenario failed"
-[[ $(xdotool getmouselocation) == "$pointer" ]] || fail "the pointer moved: $pointer, then $(xdotool getmouselocation)"
-setxkbmap us
+steps=$(by_keys)
 stop
 echo "desktops: $steps steps by the keyboard alone, each field as the engine gives it"
 

@@ -285,7 +285,7 @@ void TestEngine::fiveBandInductorReadsAsFour()
 }
 
 // What each kind and count offers, as the window's table of shown swatches
-// gives it: the colours of each band ("" where the component lacks it),
+// gives it: the colours of each band (none where the component lacks it),
 // whether five bands are offered, whether a rated voltage shows.
 void TestEngine::bandRules_data()
 {

@@ -88,15 +88,7 @@ drive_window
 # engine gives them in the locale of Wine's user.
 locale=$("$wine" reg query 'HKCU\Control Panel\International' /v LocaleName | tr -d '\r' | awk '/LocaleName/ { print $3 }')
 start "$work/portable/Zomar.exe"
-xdotool windowfocus "$wid"
-setxkbmap ru
-pointer=$(xdotool getmouselocation)
-xdotool key --window "$wid" Tab Tab # to the first result field
-steps=$("${ZOMAR_KEYBOARD_SCENARIO:?the scenario program}" "${locale:?no locale of Wine\'s user}" |
-    awk -F'\t' '$1 !~ /^ctrl/ { exit } { print }' | "$(dirname "$0")/keyboard.py" --clipboard "$wid" "$pid") ||
-    fail "the keyboard scenario failed"
-[[ $(xdotool getmouselocation) == "$pointer" ]] || fail "the pointer moved: $pointer, then $(xdotool getmouselocation)"
-setxkbmap us
+steps=$(by_keys --clipboard "${locale:?no locale of Wine\'s user}")
 click Exit_Btn
 gone "$pid" 10 || fail "still running 10 s after Exit"
 echo "wine: $steps steps by the keyboard alone, each field as the engine gives it ($locale)"
