@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include "announcer.h"
+#include "contextmenu.h"
 #include "groupframe.h"
 #include "resultbox.h"
 
@@ -83,6 +84,18 @@ void setRole(const char *className, QAccessible::Role role)
     makers().insert(QString::fromLatin1(className), [role](QWidget *w) { return new QAccessibleWidget(w, role); });
 }
 
+// Qt's texts a reader may be told (names of actions and keys) are Russian
+// as soon as one is there, before it asks for any.
+class ActivationObserver : public QAccessible::ActivationObserver
+{
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (active)
+            useRussianQtTexts();
+    }
+};
+
 QAccessible::UpdateHandler before = nullptr; // the handler ours was installed over
 
 // Workaround "a11y-update-handler" (docs/workarounds.md): what Qt tells
@@ -138,6 +151,10 @@ void installAccessibility(std::initializer_list<std::pair<const char *, QAccessi
     static const bool installed = [] {
         QAccessible::installFactory(ourInterface);
         before = QAccessible::installUpdateHandler(passOn);
+        static ActivationObserver observer;
+        QAccessible::installActivationObserver(&observer);
+        if (QAccessible::isActive())
+            useRussianQtTexts();
         return true;
     }();
     Q_UNUSED(installed);

@@ -3,7 +3,9 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QMenu>
+#include <QTranslator>
 #include <QWidget>
 
 namespace zomar {
@@ -20,6 +22,7 @@ bool openContextMenuByKey(QWidget *widget, const QKeyEvent *event, QPoint at)
 
 void popUpContextMenu(QMenu *menu, const QContextMenuEvent *event)
 {
+    useRussianQtTexts(); // the key names of the menu's shortcuts
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     // Workaround "a11y-keyboard-menu-focus" (docs/workarounds.md).
@@ -29,6 +32,23 @@ void popUpContextMenu(QMenu *menu, const QContextMenuEvent *event)
         QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
         QCoreApplication::sendEvent(menu, &down);
     }
+}
+
+void useRussianQtTexts()
+{
+    static bool done = false;
+    if (done || !QCoreApplication::instance())
+        return;
+    done = true;
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    for (const QString &folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                  QCoreApplication::applicationDirPath() + QStringLiteral("/translations")}) {
+        if (translator->load(QStringLiteral("qtbase_ru"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+    }
+    delete translator;
 }
 
 } // namespace zomar

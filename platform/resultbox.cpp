@@ -178,6 +178,12 @@ void ResultBox::focusOutEvent(QFocusEvent *event)
     QLineEdit::focusOutEvent(event);
 }
 
+QMenu *ResultBox::createStandardContextMenu()
+{
+    useRussianQtTexts();
+    return QLineEdit::createStandardContextMenu();
+}
+
 void ResultBox::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();

@@ -25,6 +25,8 @@ public:
     // it (all of the text on Tab, none as the focus leaves) is Qt's, not
     // the user's.
     bool focusMoving() const { return m_focusMoving; }
+    // QLineEdit's menu, with Qt's texts in Russian.
+    QMenu *createStandardContextMenu();
 
 Q_SIGNALS:
     // The standard context menu, before it shows: its owner may add items.

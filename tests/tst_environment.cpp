@@ -5,6 +5,7 @@
 
 #include "resultbox.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QMenu>
 #include <QRegularExpression>
@@ -21,6 +22,7 @@ class TestEnvironment : public WindowTest
 private slots:
     void initTestCase();
     void numbersFollowTheSystemLocale();
+    void qtTextsAreRussianForReaders();
     void qtTextsAreRussian();
 
 private:
@@ -65,6 +67,16 @@ void TestEnvironment::numbersFollowTheSystemLocale()
         for (QChar c : text(name))
             QVERIFY2(!c.isDigit() || (c >= QLatin1Char('0') && c <= QLatin1Char('9')), name);
     }
+}
+
+// Qt's texts are read when first needed, not at start-up: a screen reader
+// that comes is told them in Russian (before any menu has opened).
+void TestEnvironment::qtTextsAreRussianForReaders()
+{
+    QAccessible::setActive(true);
+    const QString copy = QCoreApplication::translate("QLineEdit", "&Copy");
+    QAccessible::setActive(false);
+    QCOMPARE(copy, QStringLiteral("&Копировать"));
 }
 
 // The result fields' context menu, which Qt supplies, reads Russian in

@@ -12,9 +12,7 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QPixmap>
-#include <QTranslator>
 
 namespace zomar {
 
@@ -27,15 +25,8 @@ void prepareApplication(QApplication &app)
     // the window looks as laid out everywhere; menus and tooltips as well.
     QApplication::setStyle(new FocusStyle);
     QApplication::setPalette(fixedLightPalette());
-    // The texts Qt supplies (the result fields' context menu) in Russian.
-    auto *translator = new QTranslator(&app);
-    for (const QString &folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                  QApplication::applicationDirPath() + QStringLiteral("/translations")}) {
-        if (translator->load(QStringLiteral("qtbase_ru"), folder)) {
-            QApplication::installTranslator(translator);
-            break;
-        }
-    }
+    // The texts Qt supplies are read in Russian when first needed (a
+    // context menu, a screen reader): useRussianQtTexts().
     // What screen readers are told of the program's own widgets; the window
     // is a window to them, not a bare filler.
     installAccessibility({{Zomar::staticMetaObject.className(), QAccessible::Window}});
