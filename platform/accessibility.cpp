@@ -1,8 +1,8 @@
 #include "accessibility.h"
 
 #include "announcer.h"
-#include "contextmenu.h"
 #include "groupframe.h"
+#include "qttexts.h"
 #include "resultbox.h"
 
 #include <QAccessibleObject>

@@ -1,11 +1,11 @@
 #include "contextmenu.h"
 
+#include "qttexts.h"
+
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLibraryInfo>
 #include <QMenu>
-#include <QTranslator>
 #include <QWidget>
 
 namespace zomar {
@@ -32,23 +32,6 @@ void popUpContextMenu(QMenu *menu, const QContextMenuEvent *event)
         QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
         QCoreApplication::sendEvent(menu, &down);
     }
-}
-
-void useRussianQtTexts()
-{
-    static bool done = false;
-    if (done || !QCoreApplication::instance())
-        return;
-    done = true;
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    for (const QString &folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                  QCoreApplication::applicationDirPath() + QStringLiteral("/translations")}) {
-        if (translator->load(QStringLiteral("qtbase_ru"), folder)) {
-            QCoreApplication::installTranslator(translator);
-            return;
-        }
-    }
-    delete translator;
 }
 
 } // namespace zomar

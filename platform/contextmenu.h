@@ -23,9 +23,4 @@ bool openContextMenuByKey(QWidget *widget, const QKeyEvent *event, QPoint at);
 // to the control it came from.
 void popUpContextMenu(QMenu *menu, const QContextMenuEvent *event);
 
-// The texts Qt supplies (a field's standard menu, key names, the names of
-// actions a screen reader is told) in Russian from here on. Read when first
-// needed rather than at start-up; later calls do nothing.
-void useRussianQtTexts();
-
 } // namespace zomar

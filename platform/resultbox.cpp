@@ -2,6 +2,7 @@
 
 #include "contextmenu.h"
 #include "fonts.h"
+#include "qttexts.h"
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
