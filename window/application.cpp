@@ -7,12 +7,14 @@
 #include "fonts.h"
 #include "product.h"
 
-#include "icon-16.xpm"
-#include "icon-32.xpm"
+#include "icon-argb.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+
+#include <utility>
 
 namespace zomar {
 
@@ -33,11 +35,14 @@ void prepareApplication(QApplication &app)
     // The window's own face before any control exists, so that none loads
     // the desktop's default font first.
     QApplication::setFont(plainFont());
-    // The 16-colour icon, 16 and 32 pixels, compiled in: QtGui reads the
-    // XPM arrays itself, where a file would load the image-format plugins.
+    // The 16-colour icon, 16 and 32 pixels, compiled in as pixels: a file
+    // would load the image-format plugins, and an XPM is read and converted.
     QIcon icon;
-    for (const char *const *image : {zomar_icon_16, zomar_icon_32})
-        icon.addPixmap(QPixmap(image));
+    for (const auto &[pixels, size] :
+         {std::pair{zomar_icon_16_argb, zomar_icon_16_size}, std::pair{zomar_icon_32_argb, zomar_icon_32_size}}) {
+        const QImage image(reinterpret_cast<const uchar *>(pixels), size, size, QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
     app.setWindowIcon(icon);
 }
 
