@@ -2,6 +2,8 @@
 
 #include "codetables.h"
 
+#include <bit>
+
 namespace zomar {
 
 namespace {
@@ -41,9 +43,7 @@ constexpr Configuration capacitor5{digit, digit, digitsMultiplier, tolerance, vo
 
 // Resistors and capacitors come with 3, 4 or 5 bands; an inductor with 3 or
 // 4, and choosing it selects four, its fourth gold.
-constexpr KindRule resistorRule{};
-constexpr KindRule capacitorRule{};
-constexpr KindRule inductorRule{4, 4, 4, Gold};
+constexpr std::array<KindRule, 3> kindRules{KindRule{}, KindRule{}, KindRule{4, 4, 4, Gold}}; // by kind
 
 } // namespace
 
@@ -78,29 +78,19 @@ bool hasVoltage(ComponentKind kind, int bandCount)
 
 int paletteColourCount(int band)
 {
+    if (band < 1 || band > maxBands)
+        return 0;
     ColourSet offered = 0;
     for (const Configuration *c :
-         {&resistor3, &resistor4, &resistor5, &inductor3, &inductor4, &capacitor3, &capacitor4, &capacitor5}) {
-        if (band >= 1 && band <= maxBands)
-            offered |= (*c)[static_cast<std::size_t>(band - 1)].offers;
-    }
-    int count = 0;
-    while (offered >> count)
-        ++count;
-    return count;
+         {&resistor3, &resistor4, &resistor5, &inductor3, &inductor4, &capacitor3, &capacitor4, &capacitor5})
+        offered |= (*c)[static_cast<std::size_t>(band - 1)].offers;
+    return std::bit_width(offered);
 }
 
 const KindRule &kindRule(ComponentKind kind)
 {
-    switch (kind) {
-    case ComponentKind::Capacitor:
-        return capacitorRule;
-    case ComponentKind::Inductor:
-        return inductorRule;
-    case ComponentKind::Resistor:
-        break;
-    }
-    return resistorRule;
+    const auto k = static_cast<std::size_t>(kind);
+    return k < kindRules.size() ? kindRules[k] : kindRules[0]; // any other value reads as a resistor
 }
 
 } // namespace zomar
