@@ -148,7 +148,8 @@ scaled() {
 # by_keys [--clipboard LOCALE]: the keyboard-only scenario (ZOMAR_KEYBOARD_SCENARIO,
 # numbers as in Russian or in LOCALE) driven by keyboard.py in the window $wid of
 # $pid, with the Russian layout and the pointer still; with --clipboard, the
-# window as it opens alone, the fields copied from the first result field.
+# window as it opens alone, the fields copied from the first result field
+# (the rest of the scenario read and left, so that its writer ends well).
 # Prints the steps checked.
 by_keys() {
     local pointer steps
@@ -157,7 +158,7 @@ by_keys() {
     pointer=$(xdotool getmouselocation)
     [[ -z ${1:-} ]] || xdotool key --window "$wid" Tab Tab
     steps=$("${ZOMAR_KEYBOARD_SCENARIO:?the scenario program}" ${2:+"$2"} |
-        awk -F'\t' -v whole="${1:-}" 'whole && $1 !~ /^ctrl/ { exit } { print }' |
+        awk -F'\t' -v first="${1:-}" 'first && $1 !~ /^ctrl/ { done = 1 } !done' |
         "$(dirname "${BASH_SOURCE[0]}")/keyboard.py" ${1:+"$1"} "$wid" "$pid") || fail "the keyboard scenario failed"
     setxkbmap us
     [[ $(xdotool getmouselocation) == "$pointer" ]] || fail "the pointer moved: $pointer, then $(xdotool getmouselocation)"
