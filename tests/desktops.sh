@@ -496,7 +496,8 @@ xdotool key ctrl+1
 read -r x y <<<"${point[Line1]}"
 for _ in $(seq 50); do
     settled wayland-key "$output" client >/dev/null
-    stripe=$(convert "$shots/wayland-key.png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)]" info:)
+    stripe=$(colour wayland-key "$x" "$y")
+    stripe=${stripe%,*} # red and green
     [[ $stripe == 0,0 ]] && break
     sleep 0.2
 done

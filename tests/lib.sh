@@ -103,6 +103,15 @@ identical() {
     done
 }
 
+# ImageMagick 7 as magick (its convert, kept for compatibility, writes a
+# stray line with -fx); 6 as convert.
+im_convert=$(command -v magick || echo convert)
+
+# colour SHOT X Y: the colour at a pixel of the screenshot $shots/SHOT.png as r,g,b.
+colour() {
+    "$im_convert" "$shots/$1.png" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
 # same_picture IMAGE XPM: the image shows the 16-colour picture XPM, of its
 # size, pixel for pixel.
 same_picture() {

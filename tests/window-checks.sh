@@ -2,17 +2,8 @@
 # clicks for the window $wid of the process $pid, screenshots in $shots.
 # Coordinates are the client area's.
 
-# ImageMagick 7 as magick (its convert, kept for compatibility, writes a
-# stray line with -fx); 6 as convert.
-im_convert=$(command -v magick || echo convert)
-
 shot() {
     import -window "$wid" "$shots/$1.png"
-}
-
-# The colour at a pixel of a screenshot as r,g,b.
-colour() {
-    "$im_convert" "$shots/$1.png" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
 }
 
 expect() { # shot x y r,g,b what
